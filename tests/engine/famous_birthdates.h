@@ -1,0 +1,48 @@
+// Birth dates of the people named in the catalogue; a test checks that
+// each date really falls under the sign whose row names the person.
+#pragma once
+namespace tzk::testdata {
+struct FamousBirth { const char *name; int row; int year; const char *month; int day; };
+inline constexpr FamousBirth kFamousBirths[] = {
+    {"David Bowie", 1, 1947, "January", 8},
+    {"Neil Armstrong", 1, 1930, "August", 5},
+    {"Mark Zuckerberg", 2, 1984, "May", 14},
+    {"Jerry Lee Lewis", 2, 1935, "September", 29},
+    {"Quentin Tarantino", 3, 1963, "March", 27},
+    {"Joni Mitchell", 3, 1943, "November", 7},
+    {"Alan Turing", 4, 1912, "June", 23},
+    {"Paul Newman", 4, 1925, "January", 26},
+    {"Ringo Starr", 5, 1940, "July", 7},
+    {"Cary Grant", 5, 1904, "January", 18},
+    {"Marlon Brando", 6, 1924, "April", 3},
+    {"Jennifer Lawrence", 6, 1990, "August", 15},
+    {"Reese Witherspoon", 7, 1976, "March", 22},
+    {"Roy Lichtenstein", 7, 1923, "October", 27},
+    {"Martin Scorsese", 8, 1942, "November", 17},
+    {"Keanu Reeves", 8, 1964, "September", 2},
+    {"Cristiano Ronaldo", 9, 1985, "February", 5},
+    {"Nicole Kidman", 9, 1967, "June", 20},
+    {"Leonardo DiCaprio", 10, 1974, "November", 11},
+    {"Sandra Bullock", 10, 1964, "July", 26},
+    {"Frank Sinatra", 11, 1915, "December", 12},
+    {"Usain Bolt", 11, 1986, "August", 21},
+    {"Michael Jackson", 12, 1958, "August", 29},
+    {"Richard Burton", 12, 1925, "November", 10},
+    {"Jack Nicholson", 13, 1937, "April", 22},
+    {"Morgan Freeman", 13, 1937, "June", 1},
+    {"Jim Morrison", 14, 1943, "December", 8},
+    {"Mike Tyson", 14, 1966, "June", 30},
+    {"Marilyn Monroe", 15, 1926, "June", 1},
+    {"Arthur Miller", 15, 1915, "October", 17},
+    {"Bill Gates", 16, 1955, "October", 28},
+    {"Chris Evans", 16, 1981, "June", 13},
+    {"Johnny Depp", 17, 1963, "June", 9},
+    {"Malcolm X", 17, 1925, "May", 19},
+    {"Elvis Presley", 18, 1935, "January", 8},
+    {"Jimi Hendrix", 18, 1942, "November", 27},
+    {"John Lennon", 19, 1940, "October", 9},
+    {"Katherine Johnson", 19, 1918, "August", 26},
+    {"Bob Marley", 20, 1945, "February", 6},
+    {"J.K. Rowling", 20, 1965, "July", 31},
+};
+} // namespace tzk::testdata

@@ -1,0 +1,28 @@
+# Sourced by ./run and ./test: installs the Debian packages that are missing.
+# Usage: tzk_ensure_packages pkg...
+
+tzk_ensure_packages() {
+    local missing=() p
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing missing Debian packages: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# What building the program needs.
+TZK_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
+# What the test suite needs on top (pdftotext checks the PDF report).
+TZK_TEST_PACKAGES=(poppler-utils)
+
+# Qt warns on every start without it.
+tzk_runtime_dir() {
+    if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+        XDG_RUNTIME_DIR=$(mktemp -d)
+        export XDG_RUNTIME_DIR
+    fi
+}
