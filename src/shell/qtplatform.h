@@ -1,0 +1,50 @@
+// The production platform: real message boxes, dialogs, printer, browser,
+// clipboard, settings store and single-instance lock, all from Qt.
+#pragma once
+
+#include "platform.h"
+
+#include <QLockFile>
+
+#include <memory>
+#include <random>
+
+namespace tzk {
+
+class QtPlatform final : public Platform
+{
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    MessageAnswer message(QWidget *parent, const QString &text, MessageIcon icon,
+                          MessageButtons buttons) override;
+    std::optional<QString> openFileName(QWidget *parent, const FileDialogSpec &spec) override;
+    std::optional<QString> saveFileName(QWidget *parent, const FileDialogSpec &spec) override;
+    bool openUrl(const QUrl &url) override;
+    bool hasDefaultPrinter() override;
+    QString printOnDefaultPrinter(const QTextDocument &document) override;
+    QString writePdf(const QTextDocument &document, const QString &path) override;
+    void clearOwnClipboard() override;
+    std::optional<QString> readSetting(const QString &section, const QString &key) override;
+    bool writeSetting(const QString &section, const QString &key, const QString &value) override;
+    bool acquireSingleInstance() override;
+    QDate today() override;
+    void seedRandom() override;
+    double random() override;
+    void endProcess() override;
+
+    // True once endProcess() has been called; main() then skips or leaves
+    // the event loop.
+    bool ended() const { return m_ended; }
+
+    // Where the single-instance lock lives (per user).
+    static QString lockFilePath();
+
+private:
+    std::unique_ptr<QLockFile> m_lock;
+    std::mt19937 m_random{0};
+    bool m_ended = false;
+};
+
+} // namespace tzk
