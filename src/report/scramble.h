@@ -5,7 +5,8 @@
 //   ScrambleText("abc")   -> the characters of codes 182, 183, 184
 //   ScrambleText("caf\u00e9") -> scrambled "caf" (codes above 170 cannot shift)
 //
-// A scrambled text holds only codes 85..255: never a line break.
+// A scrambled text holds only codes 85..255: never a line break. Texts of
+// any length are handled.
 #pragma once
 
 #include <QByteArray>

@@ -11,7 +11,7 @@
 
 namespace tzk {
 
-class QtPlatform final : public Platform
+class QtPlatform : public Platform
 {
 public:
     QtPlatform();

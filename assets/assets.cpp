@@ -1,0 +1,10 @@
+#include "assets.h"
+
+namespace tzk {
+
+QString programIconPath()
+{
+    return QStringLiteral(":/icon/tzolkara.png");
+}
+
+} // namespace tzk

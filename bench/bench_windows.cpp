@@ -1,0 +1,92 @@
+// The steps a person waits on, through the real windows, headless:
+// Calculate until the result window is painted, the report window until
+// its report is built and painted, and a reading file written and read.
+#include "drive.h"
+#include "fakeplatform.h"
+#include "frmmain.h"
+#include "frmmayanresult.h"
+#include "frmsave.h"
+#include "frmstartup.h"
+#include "mayan.h"
+#include "readingfile.h"
+#include "scramble.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+namespace {
+
+using namespace tzk;
+
+void BM_CalculateToPaintedResult(benchmark::State &state)
+{
+    test::FakePlatform platform;
+    FrmStartup startup(platform);
+    startup.Form_Load();
+    for (auto _ : state) {
+        test::fillEntry(startup.mainWindow(), QStringLiteral("Ann"), QStringLiteral("March"), 14, 1975);
+        startup.mainWindow()->cmdCalculate_Click();
+        benchmark::DoNotOptimize(startup.resultWindow()->grab());
+        startup.resultWindow()->cmdBack_Click();
+        test::settle();
+    }
+}
+
+void BM_ReportBuiltAndPainted(benchmark::State &state)
+{
+    test::FakePlatform platform;
+    MayanReading.personName = QStringLiteral("Ann");
+    MayanReading.birthYear = 1975;
+    MayanReading.birthMonth = QStringLiteral("March");
+    MayanReading.birthDay = 14;
+    CalculateReading();
+    for (auto _ : state) {
+        FrmSave report(platform);
+        report.show();
+        benchmark::DoNotOptimize(report.grab());
+        report.close();
+    }
+}
+
+void BM_ReadingFileWriteAndRead(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bench.man"));
+    ReadingRecord r;
+    r.personName = QStringLiteral("Reader");
+    r.birthYear = 1990;
+    r.birthMonth = QStringLiteral("March");
+    r.birthDay = 5;
+    for (auto _ : state) {
+        if (!writeReadingFile(path, r).isEmpty())
+            state.SkipWithError("write failed");
+        benchmark::DoNotOptimize(readReadingFile(path));
+    }
+}
+
+void BM_ScrambleRoundTrip(benchmark::State &state)
+{
+    const QString name = QStringLiteral("Reader of the Mayan count");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(UnscrambleText(ScrambleText(name)));
+}
+
+} // namespace
+
+BENCHMARK(BM_CalculateToPaintedResult)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReportBuiltAndPainted)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadingFileWriteAndRead)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ScrambleRoundTrip)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

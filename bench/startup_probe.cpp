@@ -1,0 +1,37 @@
+// The program's real start-up path, ending as soon as the main window has
+// been painted once. Compared with bare_window by startup.sh.
+#include "frmmain.h"
+#include "frmstartup.h"
+#include "qtplatform.h"
+
+#include <QApplication>
+#include <QEvent>
+
+namespace {
+
+class QuitOnPaint : public QObject
+{
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    tzk::QtPlatform platform;
+    tzk::FrmStartup startup(platform);
+    QuitOnPaint quitOnPaint;
+    startup.Form_Load();
+    if (platform.ended() || !startup.mainWindow())
+        return 1;
+    startup.mainWindow()->installEventFilter(&quitOnPaint);
+    return QApplication::exec();
+}

@@ -1,0 +1,188 @@
+#include "frmmain.h"
+#include "ui_frmmain.h"
+
+#include "daycount.h"
+#include "frmabout.h"
+#include "links.h"
+#include "mayan.h"
+#include "navigator.h"
+#include "platform.h"
+#include "readingfile.h"
+#include "sharedmenus.h"
+#include "windowstyle.h"
+
+#include <QCloseEvent>
+
+namespace tzk {
+
+namespace {
+
+const QString kNameMessage = QStringLiteral("Please Enter Your Name");
+const QString kFebruaryMessage = QStringLiteral("Please Enter Correct Date Or Month!");
+const QString kThirtyDayMessage = QStringLiteral("Please Enter Correct Date Or Month !");
+const QString kFileMessage = QStringLiteral("Please Check The File.");
+
+enum MonthPlace { January = 0, February = 1, April = 3, June = 5, September = 8, November = 10 };
+
+// Selects the entry whose text equals `text` exactly; false when none does.
+bool selectEntry(QComboBox *list, const QString &text)
+{
+    const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0)
+        return false;
+    list->setCurrentIndex(index);
+    return true;
+}
+
+} // namespace
+
+FrmMain::FrmMain(Platform &platform, Navigator &navigator, QWidget *parent)
+    : QMainWindow(parent)
+    , m_platform(platform)
+    , m_navigator(navigator)
+    , ui(std::make_unique<Ui::frmMain>())
+{
+    ui->setupUi(this);
+    restoreFractionalPointSizes(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    fixWindowSize(this);
+
+    ui->Label14->setText(QStringLiteral("The Most Popular Online Tessaly Discussion Forum. Click Here To Visit %1 Now.")
+                             .arg(QLatin1String(kWebSiteHost)));
+
+    connect(ui->cmdCalculate, &QPushButton::clicked, this, &FrmMain::cmdCalculate_Click);
+    connect(ui->cmdOpen, &QPushButton::clicked, this, &FrmMain::cmdOpen_Click);
+    connect(ui->mnuMayan, &QAction::triggered, this, &FrmMain::mnuMayan_Click);
+    connect(ui->mnuExit, &QAction::triggered, this, &FrmMain::mnuExit_Click);
+    connect(ui->mnuAbout, &QAction::triggered, this, &FrmMain::mnuAbout_Click);
+    connectWebMenus(platform, ui->mnuOnline, ui->mnuVisit, ui->mnuUpdate, ui->mnuDonate, ui->mnuMakeMoney);
+    connectBanners(platform, ui->Label14, ui->lblFullBrand, ui->lblCobrand);
+
+    Form_Load();
+}
+
+FrmMain::~FrmMain() = default;
+
+void FrmMain::Form_Load()
+{
+    ui->cboMonth->clear();
+    for (const std::string_view name : kMonthNames)
+        ui->cboMonth->addItem(QString::fromLatin1(name.data(), qsizetype(name.size())));
+    ui->cboDate->clear();
+    for (int day = 1; day <= 31; ++day)
+        ui->cboDate->addItem(QString::number(day));
+    ui->cboYear->clear();
+    for (int year = kFirstYear; year <= kLastYear; ++year)
+        ui->cboYear->addItem(QString::number(year));
+    ui->cboMonth->setCurrentIndex(0);
+    ui->cboDate->setCurrentIndex(0);
+    ui->cboYear->setCurrentIndex(0);
+    ui->txtName->clear();
+}
+
+bool FrmMain::ValidateEntry()
+{
+    if (ui->txtName->text().trimmed().isEmpty()) {
+        m_platform.message(this, kNameMessage, MessageIcon::Critical, MessageButtons::Ok);
+        ui->txtName->setFocus();
+        return false;
+    }
+
+    const int year = ui->cboYear->currentText().trimmed().toInt();
+    const int month = ui->cboMonth->currentIndex();
+    const int dayPlace = ui->cboDate->currentIndex();
+
+    // Gregorian leap years: 1900 is not one, so 29 February 1900 is no date.
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    if (month == February && dayPlace >= (leap ? 29 : 28)) {
+        m_platform.message(this, kFebruaryMessage, MessageIcon::Information, MessageButtons::Ok);
+        return false;
+    }
+    if ((month == April || month == June || month == September || month == November) && dayPlace == 30) {
+        m_platform.message(this, kThirtyDayMessage, MessageIcon::Information, MessageButtons::Ok);
+        return false;
+    }
+    return true;
+}
+
+void FrmMain::cmdCalculate_Click()
+{
+    if (!ValidateEntry())
+        return;
+    MayanReading.personName = ui->txtName->text().trimmed();
+    MayanReading.birthYear = qint16(ui->cboYear->currentText().trimmed().toShort());
+    MayanReading.birthMonth = ui->cboMonth->currentText().trimmed();
+    MayanReading.birthDay = qint16(ui->cboDate->currentText().trimmed().toShort());
+    CalculateReading();
+    m_navigator.showResultWindow();
+    close(); // a navigation step: the unload brings up the exit screen ...
+    m_navigator.hideExitScreen(); // ... which is hidden again at once
+}
+
+void FrmMain::cmdOpen_Click()
+{
+    const auto path = m_platform.openFileName(
+        this, FileDialogSpec{QStringLiteral("Select the source file"), QStringLiteral("Mayan Astrology (*.man)"),
+                             QStringLiteral("man")});
+    if (!path)
+        return;
+
+    // The ending check is case-sensitive: "reading.MAN" is refused.
+    if (!path->endsWith(QLatin1String("man"))) {
+        m_platform.message(this, kFileMessage, MessageIcon::Critical, MessageButtons::Ok);
+        return;
+    }
+
+    // A file that cannot be read, is cut short, or names a date the lists
+    // do not hold would show a reading of some other date: refuse it and
+    // leave the window as it was.
+    const auto lines = readReadingFile(*path);
+    const auto inList = [](const QComboBox *list, const QString &text) {
+        return list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0;
+    };
+    if (!lines || !inList(ui->cboYear, lines->year) || !inList(ui->cboMonth, lines->month)
+        || !inList(ui->cboDate, lines->day)) {
+        m_platform.message(this, kFileMessage, MessageIcon::Critical, MessageButtons::Ok);
+        return;
+    }
+
+    ui->txtName->setText(lines->name);
+    selectEntry(ui->cboYear, lines->year);
+    selectEntry(ui->cboMonth, lines->month);
+    selectEntry(ui->cboDate, lines->day);
+    cmdCalculate_Click();
+}
+
+void FrmMain::bringBannerToFront(bool coBrand)
+{
+    (coBrand ? ui->lblCobrand : ui->lblFullBrand)->raise();
+}
+
+void FrmMain::mnuMayan_Click()
+{
+    cmdCalculate_Click();
+}
+
+void FrmMain::mnuExit_Click()
+{
+    close();
+}
+
+void FrmMain::mnuAbout_Click()
+{
+    FrmAbout about(m_platform, this);
+    about.exec();
+}
+
+void FrmMain::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void FrmMain::Form_Unload()
+{
+    m_navigator.showExitScreen();
+}
+
+} // namespace tzk

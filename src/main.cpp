@@ -1,0 +1,23 @@
+// Tzolkara: a Mayan astrology reading from a name and a date of birth.
+#include "assets.h"
+#include "frmstartup.h"
+#include "qtplatform.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    // The start-up object keeps the program alive while its windows are
+    // replaced; it ends only through UnloadAllAndEnd.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(QIcon(tzk::programIconPath()));
+
+    tzk::QtPlatform platform;
+    tzk::FrmStartup startup(platform);
+    startup.Form_Load();
+    if (platform.ended())
+        return 0;
+    return QApplication::exec();
+}

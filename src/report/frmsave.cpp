@@ -1,0 +1,174 @@
+#include "frmsave.h"
+
+#include "ui_frmsave.h"
+
+#include "links.h"
+#include "mayan.h"
+#include "platform.h"
+#include "readingfile.h"
+#include "reportbuilder.h"
+#include "scramble.h"
+
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTextCursor>
+
+#include <utility>
+
+namespace tzk {
+
+namespace {
+
+// Designer files hold whole point sizes only; the window's fonts are not.
+constexpr qreal kWindowPointSize = 8.25;
+
+QString withoutRepeats(const QString &characters)
+{
+    QString distinct;
+    for (const QChar c : characters) {
+        if (!distinct.contains(c))
+            distinct += c;
+    }
+    return distinct;
+}
+
+} // namespace
+
+FrmSave::FrmSave(Platform &platform, QWidget *parent)
+    : QDialog(parent)
+    , m_platform(platform)
+    , m_ui(std::make_unique<Ui::frmSave>())
+{
+    m_ui->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+
+    QFont windowFont = font();
+    windowFont.setPointSizeF(kWindowPointSize);
+    setFont(windowFont);
+    QFont reportFont = m_ui->RTB->font();
+    reportFont.setPointSizeF(kReportPointSize);
+    m_ui->RTB->setFont(reportFont);
+
+    // One source for the host name: the link table.
+    m_ui->Label1->setText(QStringLiteral("Click Here To Visit %1 Now").arg(QLatin1String(kWebSiteHost)));
+
+    if (const QScreen *s = screen())
+        move(s->availableGeometry().center() - rect().center());
+
+    connect(m_ui->cmdPrint, &QPushButton::clicked, this, &FrmSave::cmdPrint_Click);
+    connect(m_ui->cmdSave, &QPushButton::clicked, this, &FrmSave::cmdSave_Click);
+    connect(m_ui->RTB, &QTextEdit::textChanged, this, &FrmSave::RTB_Change);
+    connect(m_ui->Label1, &LinkLabel::clicked, this, &FrmSave::Label1_Click);
+    connect(m_ui->Label14, &LinkLabel::clicked, this, &FrmSave::Label14_Click);
+    connect(m_ui->lblFullBrand, &LinkLabel::clicked, this, &FrmSave::lblFullBrand_Click);
+    connect(m_ui->lblCobrand, &LinkLabel::clicked, this, &FrmSave::lblCobrand_Click);
+    // Movement counts even with no button held.
+    m_ui->RTB->viewport()->setMouseTracking(true);
+    m_ui->RTB->viewport()->installEventFilter(this);
+
+    Form_Load();
+}
+
+FrmSave::~FrmSave() = default;
+
+bool FrmSave::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_ui->RTB->viewport()) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            m_reportPressed = true;
+            RTB_MouseDown();
+            break;
+        case QEvent::MouseMove:
+            RTB_MouseMove();
+            break;
+        case QEvent::MouseButtonRelease:
+            RTB_MouseUp();
+            if (std::exchange(m_reportPressed, false)
+                && m_ui->RTB->viewport()->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint()))
+                RTB_Click();
+            break;
+        default:
+            break;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void FrmSave::Form_Load()
+{
+    QTextCursor cursor(m_ui->RTB->document());
+    buildReport(cursor, MayanReading, homePageAddress());
+    m_ui->RTB->moveCursor(QTextCursor::Start);
+}
+
+void FrmSave::cmdPrint_Click()
+{
+    QTextCursor cursor = m_ui->RTB->textCursor();
+    cursor.clearSelection();
+    m_ui->RTB->setTextCursor(cursor);
+    const QTextDocument &report = *m_ui->RTB->document();
+    const QString failed = QStringLiteral("The Report Could Not Be Printed.");
+
+    if (m_platform.hasDefaultPrinter()) {
+        if (!m_platform.printOnDefaultPrinter(report).isEmpty())
+            m_platform.message(this, failed, MessageIcon::Critical, MessageButtons::Ok);
+        return;
+    }
+
+    if (m_platform.message(this, QStringLiteral("No Printer Is Available.\nSave The Report As A PDF File Instead?"),
+                           MessageIcon::Information, MessageButtons::YesNo)
+        != MessageAnswer::Yes)
+        return;
+    const FileDialogSpec spec{QString::fromLatin1(kAppTitle), QStringLiteral("PDF Files (*.pdf)"),
+                              QStringLiteral("pdf")};
+    const std::optional<QString> path = m_platform.saveFileName(this, spec);
+    if (!path)
+        return;
+    if (!m_platform.writePdf(report, *path).isEmpty())
+        m_platform.message(this, failed, MessageIcon::Critical, MessageButtons::Ok);
+}
+
+void FrmSave::cmdSave_Click()
+{
+    const ReadingRecord reading = MayanReading;
+
+    // The question about lost characters comes before the file dialog: the
+    // user learns what will be stored before picking a place, and the
+    // dialog's overwrite question stays the last word before writing.
+    const QString lost = unscramblableCharacters(reading.personName);
+    if (!lost.isEmpty()) {
+        const QString question = QStringLiteral("Some Characters Of The Name Cannot Be Saved: ")
+                                 + withoutRepeats(lost) + QStringLiteral("\nSave The Reading Without Them?");
+        if (m_platform.message(this, question, MessageIcon::Information, MessageButtons::YesNo)
+            != MessageAnswer::Yes)
+            return;
+    }
+
+    const FileDialogSpec spec{QString::fromLatin1(kAppTitle), QStringLiteral("Rich Text Format (*.man)"),
+                              QLatin1String(kReadingFileSuffix)};
+    const std::optional<QString> path = m_platform.saveFileName(this, spec);
+    if (!path)
+        return;
+    const QString reason = writeReadingFile(*path, reading);
+    if (!reason.isEmpty())
+        m_platform.message(this, QStringLiteral("The Reading Could Not Be Saved.\n") + reason,
+                           MessageIcon::Critical, MessageButtons::Ok);
+}
+
+// The report may not be copied out; the box itself allows no selection,
+// so the guard only has to drop what this program put on the clipboard.
+void FrmSave::RTB_Change() { m_platform.clearOwnClipboard(); }
+void FrmSave::RTB_Click() { m_platform.clearOwnClipboard(); }
+void FrmSave::RTB_MouseDown() { m_platform.clearOwnClipboard(); }
+void FrmSave::RTB_MouseMove() { m_platform.clearOwnClipboard(); }
+void FrmSave::RTB_MouseUp() { m_platform.clearOwnClipboard(); }
+
+void FrmSave::Label1_Click() { OpenHomePage(m_platform); }
+void FrmSave::Label14_Click() { OpenHomePage(m_platform); }
+void FrmSave::lblFullBrand_Click() { OpenFullBrandPage(m_platform); }
+void FrmSave::lblCobrand_Click() { OpenCoBrandPage(m_platform); }
+
+} // namespace tzk

@@ -1,0 +1,101 @@
+#include "frmstartup.h"
+
+#include "frmexitscreen.h"
+#include "frmmain.h"
+#include "frmmayanresult.h"
+#include "platform.h"
+#include "updatereminder.h"
+
+namespace tzk {
+
+FrmStartup::FrmStartup(Platform &platform, QObject *parent)
+    : QObject(parent)
+    , m_platform(platform)
+{
+    setObjectName(QStringLiteral("frmStartup"));
+}
+
+FrmStartup::~FrmStartup()
+{
+    delete m_result;
+    delete m_main;
+    delete m_exitScreen;
+}
+
+void FrmStartup::Form_Load()
+{
+    // Decided before any window exists; the copy already running is left alone.
+    if (!m_platform.acquireSingleInstance()) {
+        m_platform.message(nullptr, QStringLiteral("Application is already running"), MessageIcon::Information,
+                           MessageButtons::Ok);
+        UnloadAllAndEnd();
+        return;
+    }
+    m_platform.seedRandom();
+    CheckUpdateReminder(m_platform);
+    showMainWindow();
+    CoBrand_Randomize();
+}
+
+void FrmStartup::CoBrand_Randomize()
+{
+    intCoBrandRandomNumber = qint16(int(m_platform.random() * 6 + 1)); // 1..6, even chances
+    if (m_main)
+        m_main->bringBannerToFront(intCoBrandRandomNumber % 2 == 1);
+}
+
+void FrmStartup::showMainWindow()
+{
+    if (m_ending)
+        return;
+    if (!m_main)
+        m_main = new FrmMain(m_platform, *this);
+    m_main->show();
+}
+
+void FrmStartup::showResultWindow()
+{
+    if (m_ending)
+        return;
+    // A fresh window per reading: its load step computes and shows it.
+    m_result = new FrmMayanResult(m_platform, *this);
+    m_result->show();
+}
+
+FrmExitScreen *FrmStartup::loadExitScreen()
+{
+    if (!m_exitScreen)
+        m_exitScreen = new FrmExitScreen(m_platform, *this);
+    return m_exitScreen;
+}
+
+void FrmStartup::showExitScreen()
+{
+    if (m_ending)
+        return;
+    loadExitScreen()->show();
+}
+
+void FrmStartup::hideExitScreen()
+{
+    if (m_ending)
+        return;
+    loadExitScreen()->hide();
+}
+
+void FrmStartup::unloadAllAndEnd()
+{
+    if (m_ending)
+        return; // the windows' own unload handling calls back here
+    m_ending = true;
+    // Each window runs its unload handling; then the process ends whatever
+    // those handlers did.
+    for (QWidget *window : {static_cast<QWidget *>(m_result.data()), static_cast<QWidget *>(m_main.data()),
+                            static_cast<QWidget *>(m_exitScreen.data())}) {
+        if (window)
+            window->close();
+    }
+    m_platform.endProcess();
+}
+
+} // namespace tzk

@@ -1,0 +1,57 @@
+// The invisible controller that owns the run. It makes the start-up
+// checks, creates and destroys the main and the result window (they never
+// create each other), owns the exit screen and ends the program.
+//
+//   main.cpp -> FrmStartup::Form_Load -> FrmMain <-> FrmMayanResult
+//                                       \-> FrmExitScreen -> UnloadAllAndEnd
+#pragma once
+
+#include "frmexitscreen.h"
+#include "frmmain.h"
+#include "frmmayanresult.h"
+#include "navigator.h"
+
+#include <QObject>
+#include <QPointer>
+
+namespace tzk {
+
+class Platform;
+
+class FrmStartup final : public QObject, public Navigator
+{
+    Q_OBJECT
+
+public:
+    explicit FrmStartup(Platform &platform, QObject *parent = nullptr);
+    ~FrmStartup() override;
+
+    // The start-up procedure; runs once per process.
+    void Form_Load();
+    void CoBrand_Randomize();
+
+    void showMainWindow() override;
+    void showResultWindow() override;
+    void showExitScreen() override;
+    void hideExitScreen() override;
+    void unloadAllAndEnd() override;
+    void UnloadAllAndEnd() { unloadAllAndEnd(); }
+
+    // The number CoBrand_Randomize drew last (0 before the first draw).
+    qint16 intCoBrandRandomNumber = 0;
+
+    FrmMain *mainWindow() const { return m_main; }
+    FrmMayanResult *resultWindow() const { return m_result; }
+    FrmExitScreen *exitScreen() const { return m_exitScreen; }
+
+private:
+    FrmExitScreen *loadExitScreen();
+
+    Platform &m_platform;
+    QPointer<FrmMain> m_main;
+    QPointer<FrmMayanResult> m_result;
+    QPointer<FrmExitScreen> m_exitScreen;
+    bool m_ending = false;
+};
+
+} // namespace tzk

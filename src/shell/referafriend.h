@@ -1,0 +1,50 @@
+// The refer-a-friend form of the exit screen without its widgets: the
+// placeholders, the checks in the order the user meets them, and the
+// address that hands the referral to the maker's web site.
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace tzk {
+
+// The fields start with these texts; one that still holds its placeholder
+// counts as empty.
+inline constexpr char kNamePlaceholder[] = "Your Name";
+inline constexpr char kEmailPlaceholder[] = "Your Email Address";
+inline constexpr char kMessagePlaceholder[] = "Your Message";
+inline constexpr char kFriendNamePlaceholder[] = "Friend's Name";
+inline constexpr char kFriendEmailPlaceholder[] = "Friend's Email Address";
+
+inline constexpr char kReferralPath[] = "/zelk-refer-a-friend.php";
+inline constexpr char kProgramDirectoryPath[] = "/tzolkara/";
+
+struct Referral {
+    QString name;
+    QString email;
+    QString message;
+    QString friendName;
+    QString friendEmail;
+};
+
+// Removes leading and trailing spaces only: a line break at the end of the
+// message belongs to it.
+QString trimSpaces(const QString &text);
+
+// The submit button's own checks on the two addresses (distinct, with an
+// "@" and a "."): the message to show, or nothing when they pass.
+std::optional<QString> submitProblem(const Referral &referral);
+
+// The checks before sending: every field filled and not a placeholder,
+// in field order. The message to show, or nothing.
+std::optional<QString> referralProblem(const Referral &referral);
+
+// "http://<web-site host>/zelk-refer-a-friend.php?taf1=<name>&taf2=<e-mail>
+// &taf3=<message>&taf4=<friend's name>&taf5=<friend's e-mail>&taf6=<the
+// program's directory address>", every value percent-encoded as UTF-8
+// (RFC 3986), so that "&", "#", "=", "+", spaces and line breaks in what the
+// user typed arrive as typed.
+QString referAFriendAddress(const Referral &referral);
+
+} // namespace tzk

@@ -1,0 +1,71 @@
+#include "updatereminder.h"
+
+#include "links.h"
+#include "platform.h"
+#include "settings.h"
+
+#include <QDate>
+
+namespace tzk {
+
+namespace {
+
+// Days either side of the stored date on which nothing is asked.
+constexpr qint64 kQuietDays = 14;
+
+} // namespace
+
+QString toReminderText(const QDate &date)
+{
+    return date.toString(Qt::ISODate);
+}
+
+QDate fromReminderText(const QString &text)
+{
+    const QDate date = QDate::fromString(text, Qt::ISODate);
+    // Only the exact form we write: no time of day, no missing zeros.
+    return date.isValid() && toReminderText(date) == text ? date : QDate();
+}
+
+ReminderOutcome CheckUpdateReminder(Platform &platform, QWidget *parent)
+{
+    const QString key = QLatin1String(kDurationKey);
+    const std::optional<QString> last = ReadSetting(platform, key);
+    // A store we cannot read may still hold a date: writing today over it
+    // would hide the reminder that is due.
+    if (!last)
+        return ReminderOutcome::StoreUnreadable;
+
+    const QDate today = platform.today();
+    if (last->isEmpty()) {
+        return WriteSetting(platform, key, toReminderText(today)) ? ReminderOutcome::FirstRun
+                                                                   : ReminderOutcome::WriteFailed;
+    }
+
+    const QDate stored = fromReminderText(*last);
+    if (!stored.isValid())
+        return ReminderOutcome::NotADate;
+
+    // Negative when the stored date lies in the past. A date far in the
+    // future (the clock was set back) is due as well.
+    const qint64 days = today.daysTo(stored);
+    if (days >= -kQuietDays && days <= kQuietDays)
+        return ReminderOutcome::Quiet;
+
+    const MessageAnswer answer = platform.message(
+        parent,
+        QStringLiteral("There maybe an update to this software available") + QChar(u'\r')
+            + QStringLiteral("Do you want to check for an update?"),
+        MessageIcon::Information, MessageButtons::YesNo);
+
+    // Today is recorded before anything else can happen, and like every
+    // step of the check a failed write ends it.
+    if (!WriteSetting(platform, key, toReminderText(today)))
+        return ReminderOutcome::WriteFailed;
+    if (answer != MessageAnswer::Yes)
+        return ReminderOutcome::Declined;
+    OpenUpdatePage(platform);
+    return ReminderOutcome::Accepted;
+}
+
+} // namespace tzk

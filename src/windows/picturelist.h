@@ -1,0 +1,31 @@
+// An ordered, keyed collection of pictures kept in the program's
+// resources. A picture is decoded only when it is asked for.
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+#include <QStringList>
+
+namespace tzk {
+
+class PictureList
+{
+public:
+    // Position i (1-based) has key keys[i-1] and lives at paths[i-1].
+    PictureList(QStringList keys, QStringList paths);
+
+    // The twenty day-sign pictures, keyed by English sign name.
+    static PictureList daySigns();
+    // The thirteen tone pictures in tone order, keyed "01-Magnetic" ...
+    static PictureList galacticTones();
+
+    int count() const { return int(m_keys.size()); }
+    QString key(int position) const;
+    QPixmap picture(int position) const;
+
+private:
+    QStringList m_keys;
+    QStringList m_paths;
+};
+
+} // namespace tzk

@@ -1,0 +1,365 @@
+#include "fakeplatform.h"
+#include "filesizelimit.h"
+#include "frmsave.h"
+#include "linklabel.h"
+#include "links.h"
+#include "readingfile.h"
+
+#include <QFile>
+#include <QFrame>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+
+using namespace tzk;
+using tzk::test::FakePlatform;
+
+namespace {
+
+void setReading(const QString &name)
+{
+    MayanReading = ReadingRecord();
+    MayanReading.personName = name;
+    MayanReading.birthYear = 1990;
+    MayanReading.birthMonth = QStringLiteral("March");
+    MayanReading.birthDay = 5;
+    CalculateReading();
+}
+
+template<typename T = QWidget>
+T *part(const QWidget &w, const QString &name)
+{
+    T *child = w.findChild<T *>(name);
+    if (!child)
+        qFatal("no control %s", qPrintable(name));
+    return child;
+}
+
+void click(const QWidget &w, const QString &name) { QTest::mouseClick(part(w, name), Qt::LeftButton); }
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The one message shown, checked whole.
+void checkMessage(const FakePlatform &p, const QString &text, MessageIcon icon, MessageButtons buttons)
+{
+    QCOMPARE(p.messages.size(), 1);
+    QCOMPARE(p.messages[0].text, text);
+    QCOMPARE(p.messages[0].icon, icon);
+    QCOMPARE(p.messages[0].buttons, buttons);
+}
+
+} // namespace
+
+class TestFrmSave : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { setReading(QStringLiteral("Reader")); }
+    void controls_data();
+    void controls();
+    void captionsColoursAndOrder();
+    void reportIsBuiltFromTheReading();
+    void printOnTheDefaultPrinter();
+    void noPrinterOffersAPdf();
+    void noPrinterDeclinedOrFailing();
+    void saveWritesTheReadingFile();
+    void nameWithUnsavableCharacters_data();
+    void nameWithUnsavableCharacters();
+    void failedSaveIsReportedAndKeepsTheOldFile();
+    void reportCannotBeCopiedOut();
+    void linksOpenTheirPages();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestFrmSave::controls_data()
+{
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<qreal>("points");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("underline");
+
+    QTest::newRow("Label14") << QRect(116, 0, 282, 13) << "Verdana" << 8.25 << false << true;
+    QTest::newRow("Label1") << QRect(124, 12, 266, 13) << "Verdana" << 8.25 << false << true;
+    QTest::newRow("RTB") << QRect(2, 26, 511, 409) << "Verdana" << 9.75 << false << false;
+    QTest::newRow("cmdSave") << QRect(360, 438, 75, 23) << "MS Sans Serif" << 8.25 << false << false;
+    QTest::newRow("cmdPrint") << QRect(437, 438, 75, 23) << "Verdana" << 8.25 << false << false;
+    QTest::newRow("fraFullBrand") << QRect(2, 463, 511, 57) << "Verdana" << 8.25 << false << false;
+    QTest::newRow("lblFullBrand") << QRect(8, 11, 495, 41) << "Verdana" << 8.25 << true << true;
+    QTest::newRow("lblCobrand") << QRect(8, 11, 495, 41) << "Verdana" << 8.25 << true << true;
+}
+
+void TestFrmSave::controls()
+{
+    QFETCH(QRect, geometry);
+    QFETCH(QString, family);
+    QFETCH(qreal, points);
+    QFETCH(bool, bold);
+    QFETCH(bool, underline);
+
+    FakePlatform platform;
+    FrmSave w(platform);
+    const QWidget *control = part(w, QTest::currentDataTag());
+    QCOMPARE(control->geometry(), geometry);
+    QCOMPARE(control->font().family(), family);
+    QCOMPARE(control->font().pointSizeF(), points);
+    QCOMPARE(control->font().bold(), bold);
+    QCOMPARE(control->font().underline(), underline);
+    if (const auto *link = qobject_cast<const LinkLabel *>(control)) {
+        QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(link->alignment() & Qt::AlignHCenter);
+        // A one-line caption fits its label, even in the wider stand-in font
+        // where Verdana is missing.
+        QVERIFY(link->wordWrap() || link->fontMetrics().horizontalAdvance(link->text()) <= link->width());
+    }
+}
+
+void TestFrmSave::captionsColoursAndOrder()
+{
+    FakePlatform platform;
+    FrmSave w(platform);
+    QCOMPARE(w.objectName(), "frmSave");
+    QCOMPARE(w.windowTitle(), "Tzolkara v1.95");
+    QCOMPARE(w.minimumSize(), QSize(515, 520));
+    QCOMPARE(w.maximumSize(), QSize(515, 520));
+    QVERIFY(!w.testAttribute(Qt::WA_DeleteOnClose));
+
+    const QStringList captions{
+        "The Most Popular Online Tessaly Discussion Forum", QString("Click Here To Visit %1 Now").arg(kWebSiteHost),
+        "&Save", "&Print",
+        "Home Business Opportunity. Start your own Internet business and make money online. Get this software fully "
+        "branded for your website. Click here for more details.",
+        // One ampersand shown; double and quadruple blanks kept.
+        "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &  "
+        "link here. See \"Help\" for details.    Click Here for more info on co-branding."};
+    const QStringList names{"Label14", "Label1", "cmdSave", "cmdPrint", "lblFullBrand", "lblCobrand"};
+    for (int i = 0; i < names.size(); ++i)
+        QCOMPARE(part(w, names[i])->property("text").toString(), captions[i]);
+    QCOMPARE(part<QLabel>(w, "lblCobrand")->textFormat(), Qt::PlainText);
+
+    // The full-branding banner lies on top and takes the clicks.
+    const QWidget *full = part(w, "lblFullBrand");
+    QCOMPARE(part(w, "fraFullBrand")->childAt(full->geometry().center()), full);
+
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QImage image = w.grab().toImage();
+    QCOMPARE(image.pixelColor(5, 5), QColor(128, 0, 128));      // window
+    QCOMPARE(image.pixelColor(11, 475), QColor(255, 192, 255)); // banner
+    QCOMPARE(part(w, "Label1")->palette().color(QPalette::WindowText), QColor(255, 255, 255));
+    QCOMPARE(full->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+}
+
+void TestFrmSave::reportIsBuiltFromTheReading()
+{
+    setReading(QStringLiteral("Ann"));
+    FakePlatform platform;
+    FrmSave w(platform);
+    const QString text = part<QTextEdit>(w, "RTB")->toPlainText();
+    QVERIFY(text.startsWith("Name: Ann\nReport Generated By " + homePageAddress() + "\n\nDate of Birth: March 5, 1990\n"));
+    QCOMPARE(text.count("Report Generated By "), 12);
+    QVERIFY(text.endsWith(MayanReading.famousPersons + "\nReport Generated By " + homePageAddress()));
+}
+
+void TestFrmSave::printOnTheDefaultPrinter()
+{
+    FakePlatform platform;
+    FrmSave w(platform);
+    const QString report = part<QTextEdit>(w, "RTB")->toPlainText();
+    click(w, "cmdPrint");
+    click(w, "cmdPrint");
+    QCOMPARE(platform.printedJobs, QStringList({report, report}));
+    QVERIFY(platform.messages.isEmpty() && platform.dialogs.isEmpty());
+    QCOMPARE(part<QTextEdit>(w, "RTB")->toPlainText(), report);
+
+    platform.printFailure = QStringLiteral("Out of paper.");
+    click(w, "cmdPrint");
+    checkMessage(platform, "The Report Could Not Be Printed.", MessageIcon::Critical, MessageButtons::Ok);
+}
+
+void TestFrmSave::noPrinterOffersAPdf()
+{
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+
+    FakePlatform platform;
+    platform.printerAvailable = false;
+    platform.answers << MessageAnswer::Yes;
+    const QString path = m_dir.filePath(QStringLiteral("report.pdf"));
+    platform.fileNames << path;
+    FrmSave w(platform);
+    click(w, "cmdPrint");
+
+    checkMessage(platform, "No Printer Is Available.\nSave The Report As A PDF File Instead?",
+                 MessageIcon::Information, MessageButtons::YesNo);
+    QCOMPARE(platform.dialogs.size(), 1);
+    QVERIFY(platform.dialogs[0].save);
+    QCOMPARE(platform.dialogs[0].spec.title, "Tzolkara");
+    QCOMPARE(platform.dialogs[0].spec.filter, "PDF Files (*.pdf)");
+    QCOMPARE(platform.dialogs[0].spec.defaultSuffix, "pdf");
+    QVERIFY(fileBytes(path).startsWith("%PDF"));
+
+    QProcess convert;
+    convert.start(pdftotext, {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    QVERIFY(convert.waitForFinished(30000) && convert.exitCode() == 0);
+    const QString text = QString::fromUtf8(convert.readAllStandardOutput());
+    for (const QString &expected : {QString("Name: Reader"), QString("Date of Birth: March 5, 1990"),
+                                    QString("Mayan Day Number / Galactic Tone"),
+                                    "Mayan Day Sign: " + MayanReading.mayanName})
+        QVERIFY2(text.contains(expected), qPrintable(expected));
+    QCOMPARE(text.count("Report Generated By " + homePageAddress()), 12);
+}
+
+void TestFrmSave::noPrinterDeclinedOrFailing()
+{
+    FakePlatform platform;
+    platform.printerAvailable = false;
+    FrmSave w(platform);
+
+    platform.answers << MessageAnswer::No;
+    click(w, "cmdPrint");
+    QVERIFY(platform.dialogs.isEmpty());
+
+    platform.answers << MessageAnswer::Yes; // and the dialog is cancelled
+    click(w, "cmdPrint");
+    QCOMPARE(platform.dialogs.size(), 1);
+    QCOMPARE(platform.messages.size(), 2);
+
+    platform.answers << MessageAnswer::Yes;
+    platform.fileNames << m_dir.filePath(QStringLiteral("no/such/folder/report.pdf"));
+    click(w, "cmdPrint");
+    QCOMPARE(platform.messageTexts().mid(2), QStringList({platform.messages[0].text, "The Report Could Not Be Printed."}));
+    QCOMPARE(platform.messages.last().icon, MessageIcon::Critical);
+    QVERIFY(platform.pdfPaths.isEmpty());
+}
+
+void TestFrmSave::saveWritesTheReadingFile()
+{
+    FakePlatform platform;
+    FrmSave w(platform);
+    const QString path = m_dir.filePath(QStringLiteral("reader.man"));
+    const QStringList before = QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    click(w, "cmdSave"); // cancelled
+    QCOMPARE(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+
+    platform.fileNames << path;
+    click(w, "cmdSave");
+    QVERIFY(platform.messages.isEmpty());
+    QCOMPARE(platform.dialogs.size(), 2);
+    QVERIFY(platform.dialogs[1].save);
+    QCOMPARE(platform.dialogs[1].spec.title, "Tzolkara");
+    QCOMPARE(platform.dialogs[1].spec.filter, "Rich Text Format (*.man)");
+    QCOMPARE(platform.dialogs[1].spec.defaultSuffix, "man");
+    QCOMPARE(fileBytes(path), QByteArray::fromHex("A7BAB6B9BAC70D0A868E8E850D0AA2B6C7B8BD0D0A8A0D0A"));
+}
+
+void TestFrmSave::nameWithUnsavableCharacters_data()
+{
+    QTest::addColumn<MessageAnswer>("answer");
+    QTest::newRow("yes") << MessageAnswer::Yes;
+    QTest::newRow("no") << MessageAnswer::No;
+}
+
+void TestFrmSave::nameWithUnsavableCharacters()
+{
+    QFETCH(MessageAnswer, answer);
+    setReading(QStringLiteral("Zo\u00e9 B\u00e9a \u00c9"));
+    FakePlatform platform;
+    platform.answers << answer;
+    const QString path = m_dir.filePath(QStringLiteral("zoe-%1.man").arg(QTest::currentDataTag()));
+    platform.fileNames << path;
+    FrmSave w(platform);
+    click(w, "cmdSave");
+
+    checkMessage(platform, "Some Characters Of The Name Cannot Be Saved: \u00e9\u00c9\nSave The Reading Without Them?",
+                 MessageIcon::Information, MessageButtons::YesNo);
+    if (answer == MessageAnswer::No) {
+        QVERIFY(platform.dialogs.isEmpty());
+        QVERIFY(!QFileInfo::exists(path));
+    } else {
+        QCOMPARE(readReadingFile(path), std::optional(ReadingFileLines{"Zo Ba ", "1990", "March", "5"}));
+    }
+}
+
+void TestFrmSave::failedSaveIsReportedAndKeepsTheOldFile()
+{
+    const QByteArray old = QByteArray::fromHex("B6B6B60D0A868E8E850D0AA2B6C7B8BD0D0A8A0D0A");
+    const QString path = m_dir.filePath(QStringLiteral("old.man"));
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(old) == old.size());
+    }
+    FakePlatform platform;
+    platform.fileNames << path << path + QStringLiteral("/under-a-file.man");
+    FrmSave w(platform);
+    {
+        test::FileSizeLimit limit(4); // the disk fills up while writing
+        QVERIFY(limit.active());
+        click(w, "cmdSave");
+    }
+    click(w, "cmdSave");
+
+    QCOMPARE(platform.messages.size(), 2);
+    for (const test::ShownMessage &m : std::as_const(platform.messages)) {
+        const QStringList lines = m.text.split('\n');
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines[0], "The Reading Could Not Be Saved.");
+        QVERIFY(!lines[1].trimmed().isEmpty()); // the system's reason
+        QCOMPARE(m.icon, MessageIcon::Critical);
+        QCOMPARE(m.buttons, MessageButtons::Ok);
+    }
+    QCOMPARE(fileBytes(path), old);
+}
+
+void TestFrmSave::reportCannotBeCopiedOut()
+{
+    FakePlatform platform;
+    FrmSave w(platform);
+    QCOMPARE(platform.clipboardClears, 1); // loading the report changed the box, once
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+
+    auto *box = part<QTextEdit>(w, "RTB");
+    QWidget *area = box->viewport();
+    QVERIFY(box->isReadOnly() && !box->acceptDrops());
+    QCOMPARE(box->contextMenuPolicy(), Qt::NoContextMenu);
+
+    platform.clipboardClears = 0;
+    QTest::mouseMove(area, QPoint(20, 20));
+    QTest::mousePress(area, Qt::LeftButton, {}, QPoint(20, 20));
+    QTest::mouseMove(area, QPoint(300, 200));
+    QTest::mouseRelease(area, Qt::LeftButton, {}, QPoint(300, 200));
+    QCOMPARE(platform.clipboardClears, 5); // move, down, move, up, click
+
+    // Neither a drag, a double click nor the keyboard selects anything.
+    QTest::mouseDClick(area, Qt::LeftButton, {}, QPoint(20, 10));
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_End, Qt::ShiftModifier);
+    QVERIFY(!box->textCursor().hasSelection());
+}
+
+void TestFrmSave::linksOpenTheirPages()
+{
+    FakePlatform platform;
+    FrmSave w(platform);
+    for (const char *name : {"Label14", "Label1", "lblFullBrand", "lblCobrand"})
+        click(w, name);
+    QCOMPARE(platform.urls, QList<QUrl>({QUrl(homePageAddress()), QUrl(homePageAddress()),
+                                         QUrl(webPageAddress(WebPage::FullBrandPage)),
+                                         QUrl(webPageAddress(WebPage::CoBrandPage))}));
+}
+
+QTEST_MAIN(TestFrmSave)
+#include "tst_frmsave.moc"

@@ -1,0 +1,43 @@
+// The program's real start-up path with the production platform, except
+// that message boxes are answered at once and reported on stdout, so that
+// tests can start several copies and see what each one did.
+#include "frmstartup.h"
+#include "qtplatform.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+class ProbePlatform : public tzk::QtPlatform
+{
+public:
+    tzk::MessageAnswer message(QWidget *, const QString &text, tzk::MessageIcon, tzk::MessageButtons) override
+    {
+        std::printf("message: %s\n", qPrintable(text));
+        std::fflush(stdout);
+        return tzk::MessageAnswer::No;
+    }
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    ProbePlatform platform;
+    tzk::FrmStartup startup(platform);
+    startup.Form_Load();
+    if (platform.ended()) {
+        std::printf("process ended\n");
+        return 0;
+    }
+    std::printf("main window shown\n");
+    std::fflush(stdout);
+    // Runs until killed, or for a minute at most.
+    QTimer::singleShot(60000, &app, &QApplication::quit);
+    return QApplication::exec();
+}

@@ -1,0 +1,62 @@
+// Drives the real windows the way a person does: typing, picking from the
+// lists and clicking.
+#pragma once
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QWidget>
+
+namespace tzk::test {
+
+template<typename T = QWidget>
+T *child(QWidget *window, const char *name)
+{
+    T *w = window->findChild<T *>(QLatin1String(name));
+    if (!w)
+        qFatal("no control %s in %s", name, qPrintable(window->objectName()));
+    return w;
+}
+
+// Picks an entry of a drop-down list by its text, as a person would.
+inline void pick(QWidget *window, const char *list, const QString &text)
+{
+    auto *box = child<QComboBox>(window, list);
+    const int index = box->findText(text, Qt::MatchExactly);
+    if (index < 0)
+        qFatal("%s has no entry %s", list, qPrintable(text));
+    box->setCurrentIndex(index);
+}
+
+// Types the name, picks the date and leaves the main window ready for Calculate.
+inline void fillEntry(QWidget *mainWindow, const QString &name, const QString &month, int day, int year)
+{
+    auto *txtName = child<QLineEdit>(mainWindow, "txtName");
+    txtName->clear();
+    QTest::keyClicks(txtName, name);
+    pick(mainWindow, "cboMonth", month);
+    pick(mainWindow, "cboDate", QString::number(day));
+    pick(mainWindow, "cboYear", QString::number(year));
+}
+
+inline void click(QWidget *window, const char *button)
+{
+    QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton);
+}
+
+inline QString labelText(QWidget *window, const char *label)
+{
+    return child<QLabel>(window, label)->text();
+}
+
+// Lets closed windows be destroyed.
+inline void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+} // namespace tzk::test

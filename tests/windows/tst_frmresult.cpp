@@ -1,0 +1,211 @@
+#include "drive.h"
+#include "fakenavigator.h"
+#include "fakeplatform.h"
+#include "frmmayanresult.h"
+#include "mayan.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+
+using namespace tzk;
+using namespace tzk::test;
+
+class TestFrmResult : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void showsTheReading_data();
+    void showsTheReading();
+    void valueLabelsSizeToOneLine();
+    void noMatchKeepsThePreloadPictures();
+    void backAndExitFollowTheNavigationRules();
+    void saveOpensTheReportModally();
+    void layoutAndKeyboardOrder();
+
+private:
+    FrmMayanResult *open(int year, const char *month, int day);
+
+    FakePlatform *m_platform = nullptr;
+    FakeNavigator *m_navigator = nullptr;
+    QPointer<FrmMayanResult> m_window;
+};
+
+void TestFrmResult::init()
+{
+    m_platform = new FakePlatform;
+    m_navigator = new FakeNavigator;
+}
+
+void TestFrmResult::cleanup()
+{
+    delete m_window;
+    settle();
+    delete m_navigator;
+    delete m_platform;
+}
+
+FrmMayanResult *TestFrmResult::open(int year, const char *month, int day)
+{
+    MayanReading = ReadingRecord();
+    MayanReading.personName = QStringLiteral("Ann");
+    MayanReading.birthYear = qint16(year);
+    MayanReading.birthMonth = QLatin1String(month);
+    MayanReading.birthDay = qint16(day);
+    m_window = new FrmMayanResult(*m_platform, *m_navigator);
+    m_window->show();
+    return m_window;
+}
+
+void TestFrmResult::showsTheReading_data()
+{
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<QString>("tone");
+    QTest::addColumn<QString>("mayanName");
+    QTest::addColumn<QString>("englishName");
+    QTest::addColumn<int>("signPicture");
+    QTest::addColumn<QSize>("tonePictureSize");
+
+    QTest::newRow("1 Jan 1900") << 1900 << "January" << 1 << "4" << "TIJASH - (ETZNAB)" << "Flint" << 8 << QSize(109, 57);
+    QTest::newRow("14 Mar 1975") << 1975 << "March" << 14 << "13" << "AKABAL - (AKBAL)" << "Night" << 13 << QSize(114, 69);
+    QTest::newRow("1 Jan 2016: Transformer") << 2016 << "January" << 1 << "5" << "KAME - (CIMI)" << "Transformer" << 16 << QSize(109, 57);
+    QTest::newRow("31 Dec 2016: Monkey") << 2016 << "December" << 31 << "6" << "BATZ - (CHUEN)" << "Monkey" << 1 << QSize(103, 61);
+    QTest::newRow("9 Mar 1901: Dog, tone 7") << 1901 << "March" << 9 << "7" << "TZI - (OC)" << "Dog" << 20 << QSize(106, 61);
+    QTest::newRow("12 Mar 1901: gemstone blank") << 1901 << "March" << 12 << "10" << "AJ - (BEN)" << "Reed" << 3 << QSize(110, 60);
+    QTest::newRow("tone 1, no leading zero") << 1900 << "March" << 4 << "1" << "AJPU - (AHUA)" << "Sun" << 10 << QSize(88, 55);
+}
+
+void TestFrmResult::showsTheReading()
+{
+    QFETCH(int, year);
+    QFETCH(QString, month);
+    QFETCH(int, day);
+    QFETCH(QString, tone);
+    QFETCH(QString, mayanName);
+    QFETCH(QString, englishName);
+    QFETCH(int, signPicture);
+    QFETCH(QSize, tonePictureSize);
+
+    open(year, qPrintable(month), day);
+    QCOMPARE(labelText(m_window, "lblMayanDayNumber"), tone);
+    QCOMPARE(labelText(m_window, "lblMayanDaySign"), mayanName);
+    QCOMPARE(labelText(m_window, "lblMayanEnglishName"), englishName);
+    const ReadingRecord &r = MayanReading;
+    QCOMPARE(labelText(m_window, "lblMayanNoDesc"), r.toneDescription);
+    QCOMPARE(labelText(m_window, "lblMayanGemstone"), r.gemstone); // trailing blank kept
+    QCOMPARE(labelText(m_window, "lblKeywords"), r.keywords);
+    QCOMPARE(labelText(m_window, "lblSignificance"), r.significance);
+    QCOMPARE(labelText(m_window, "lblMayanDesc"), r.signDescription);
+    QCOMPARE(labelText(m_window, "lblFamousPersons"), r.famousPersons);
+
+    QCOMPARE(m_window->shownSignPicture(), signPicture);
+    QCOMPARE(m_window->shownTonePicture(), tone.toInt());
+    // Pictures at their own size, from the top-left, unscaled.
+    auto *signBox = child<QLabel>(m_window, "picDaySign");
+    auto *toneBox = child<QLabel>(m_window, "picGalacticTone");
+    QCOMPARE(signBox->pixmap().size(), QSize(150, 150));
+    QCOMPARE(toneBox->pixmap().size(), tonePictureSize);
+    QVERIFY(!toneBox->hasScaledContents());
+    QCOMPARE(toneBox->alignment(), Qt::AlignLeft | Qt::AlignTop);
+    // The picture shown is the one stored under that key: compare pixels.
+    QCOMPARE(signBox->pixmap().toImage(),
+             QPixmap(QStringLiteral(":/signs/%1-%2.jpg").arg(signPicture, 2, 10, QLatin1Char('0')).arg(englishName)).toImage());
+}
+
+void TestFrmResult::valueLabelsSizeToOneLine()
+{
+    open(1901, "March", 12);
+    for (const char *name : {"lblMayanDaySign", "lblKeywords", "lblFamousPersons", "lblMayanGemstone"}) {
+        auto *label = child<QLabel>(m_window, name);
+        QVERIFY(!label->wordWrap());
+        QCOMPARE(label->width(), label->sizeHint().width());
+        QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(label->text()));
+    }
+    // Descriptions wrap inside fixed boxes.
+    auto *desc = child<QLabel>(m_window, "lblMayanDesc");
+    QVERIFY(desc->wordWrap());
+    QCOMPARE(desc->size(), QSize(633, 133));
+    QCOMPARE(child<QLabel>(m_window, "lblMayanNoDesc")->size(), QSize(473, 97));
+}
+
+void TestFrmResult::noMatchKeepsThePreloadPictures()
+{
+    // A date the engine cannot place leaves no sign key and tone 0.
+    open(1899, "March", 1);
+    QCOMPARE(m_window->shownSignPicture(), 11); // Crocodile
+    QCOMPARE(m_window->shownTonePicture(), 13); // 13-Cosmic
+    QCOMPARE(child<QLabel>(m_window, "picDaySign")->pixmap().size(), QSize(150, 150));
+    QCOMPARE(child<QLabel>(m_window, "picGalacticTone")->pixmap().size(), QSize(114, 69));
+}
+
+void TestFrmResult::backAndExitFollowTheNavigationRules()
+{
+    open(1975, "March", 14);
+    click(m_window, "cmdBack");
+    QCOMPARE(m_navigator->calls, QStringList({"showMain", "showExit", "hideExit"}));
+    settle();
+    QVERIFY(m_window.isNull());
+
+    open(1975, "March", 14);
+    m_navigator->calls.clear();
+    child<QAction>(m_window, "mnuBack")->trigger();
+    QCOMPARE(m_navigator->calls, QStringList({"showMain", "showExit", "hideExit"}));
+    settle();
+
+    open(1975, "March", 14);
+    m_navigator->calls.clear();
+    child<QAction>(m_window, "mnuExit")->trigger();
+    QCOMPARE(m_navigator->calls, QStringList{"showExit"});
+    settle();
+    QVERIFY(m_window.isNull());
+}
+
+void TestFrmResult::saveOpensTheReportModally()
+{
+    open(1990, "March", 5);
+    QString modalName;
+    bool blocksResultWindow = false;
+    QTimer::singleShot(0, m_window, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        modalName = modal ? modal->objectName() : QString();
+        // While the report is open the result window, its buttons and its
+        // menus take no input.
+        blocksResultWindow = modal && modal->isModal() && modal->parentWidget() == m_window.data();
+        if (modal)
+            modal->close();
+    });
+    click(m_window, "cmdSave");
+    QCOMPARE(modalName, QStringLiteral("frmSave"));
+    QVERIFY(blocksResultWindow);
+    QVERIFY(m_navigator->calls.isEmpty());
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(labelText(m_window, "lblMayanEnglishName"), MayanReading.englishName);
+}
+
+void TestFrmResult::layoutAndKeyboardOrder()
+{
+    open(1975, "March", 14);
+    QCOMPARE(m_window->objectName(), QStringLiteral("frmMayanResult"));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Tzolkara v1.95"));
+    QCOMPARE(m_window->centralWidget()->size(), QSize(648, 510));
+    QCOMPARE(m_window->focusWidget(), child(m_window, "cmdBack"));
+    QWidget *w = child(m_window, "cmdBack");
+    for (const char *next : {"cmdSave", "picGalacticTone", "picDaySign"}) {
+        do
+            w = w->nextInFocusChain();
+        while (!(w->focusPolicy() & Qt::TabFocus));
+        QCOMPARE(w->objectName(), QLatin1String(next));
+    }
+    // The full-brand banner lies in front on this window.
+    QCOMPARE(child(m_window, "Frame5")->childAt(QPoint(50, 30))->objectName(), QStringLiteral("lblFullBrand"));
+    QVERIFY(!child<QAction>(m_window, "mnuMakeMoney")->isEnabled());
+}
+
+QTEST_MAIN(TestFrmResult)
+#include "tst_frmresult.moc"

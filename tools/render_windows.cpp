@@ -1,0 +1,85 @@
+// Renders every window of the program offscreen to PNG files, for the
+// README and the package's screenshots.
+//
+//   QT_QPA_PLATFORM=offscreen build/default/tools/tzk_render_windows OUTDIR
+//   QT_SCALE_FACTOR=2 ... renders at 200%.
+#include "frmabout.h"
+#include "frmexitscreen.h"
+#include "frmmain.h"
+#include "frmmayanresult.h"
+#include "frmsave.h"
+#include "mayan.h"
+#include "navigator.h"
+#include "qtplatform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPixmap>
+
+#include <cstdio>
+
+namespace {
+
+class QuietNavigator : public tzk::Navigator
+{
+public:
+    void showMainWindow() override {}
+    void showResultWindow() override {}
+    void showExitScreen() override {}
+    void hideExitScreen() override {}
+    void unloadAllAndEnd() override {}
+};
+
+bool save(QWidget *window, const QString &path)
+{
+    window->show();
+    QCoreApplication::processEvents();
+    const bool ok = window->grab().save(path);
+    std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(out);
+
+    tzk::QtPlatform platform;
+    QuietNavigator navigator;
+    tzk::MayanReading.personName = QStringLiteral("Ann");
+    tzk::MayanReading.birthYear = 1975;
+    tzk::MayanReading.birthMonth = QStringLiteral("March");
+    tzk::MayanReading.birthDay = 14;
+    tzk::CalculateReading();
+
+    bool ok = true;
+    {
+        tzk::FrmMain main(platform, navigator);
+        main.setAttribute(Qt::WA_DeleteOnClose, false);
+        main.findChild<QLineEdit *>(QStringLiteral("txtName"))->setText(QStringLiteral("Ann"));
+        ok &= save(&main, out + QStringLiteral("/main.png"));
+    }
+    {
+        tzk::FrmMayanResult result(platform, navigator);
+        result.setAttribute(Qt::WA_DeleteOnClose, false);
+        ok &= save(&result, out + QStringLiteral("/result.png"));
+    }
+    {
+        tzk::FrmSave report(platform);
+        ok &= save(&report, out + QStringLiteral("/report.png"));
+    }
+    {
+        tzk::FrmAbout about(platform, nullptr);
+        ok &= save(&about, out + QStringLiteral("/about.png"));
+    }
+    {
+        tzk::FrmExitScreen exitScreen(platform, navigator);
+        exitScreen.setAttribute(Qt::WA_DeleteOnClose, false);
+        ok &= save(&exitScreen, out + QStringLiteral("/exit.png"));
+    }
+    return ok ? 0 : 1;
+}
