@@ -5,38 +5,46 @@
 
 #include <QStringList>
 
+#include <string>
+#include <vector>
+
 namespace tzk {
 
 ReadingRecord MayanReading;
 
 namespace {
 
-QString text(std::string_view s)
-{
-    return QString::fromLatin1(s.data(), qsizetype(s.size()));
-}
-
-// The catalogue as shared QStrings, made on first use: a calculation then
-// copies references instead of converting and allocating nine texts.
+// The catalogue as QStrings over UTF-16 copies made once, on first use.
+// They are built with fromRawData, so copying one into the record is a
+// pointer copy: no allocation and no reference count to touch.
 struct CatalogueTexts {
     struct Sign {
         QString mayanName, englishName, keywords, gemstone, significance, famousPersons, signDescription;
     };
     std::array<Sign, kSignCount> signs;
     std::array<QString, kToneCount> tones;
+    std::vector<std::u16string> storage; // never resized after the views are made
+
+    QString view(std::string_view latin1)
+    {
+        const std::u16string &s = storage.emplace_back(latin1.begin(), latin1.end());
+        return QString::fromRawData(reinterpret_cast<const QChar *>(s.data()), qsizetype(s.size()));
+    }
 };
 
 const CatalogueTexts &catalogueTexts()
 {
     static const CatalogueTexts texts = [] {
         CatalogueTexts t;
+        t.storage.reserve(kSignCount * 7 + kToneCount);
         for (int i = 0; i < kSignCount; ++i) {
             const SignRow &r = kSignRows[i];
-            t.signs[i] = {text(r.mayanName), text(r.englishName),   text(r.keywords),       text(r.gemstone),
-                          text(r.significance), text(r.famousPersons), text(r.signDescription)};
+            t.signs[i] = {t.view(r.mayanName),    t.view(r.englishName),   t.view(r.keywords),
+                          t.view(r.gemstone),     t.view(r.significance),  t.view(r.famousPersons),
+                          t.view(r.signDescription)};
         }
         for (int i = 0; i < kToneCount; ++i)
-            t.tones[i] = text(kToneRows[i].toneDescription);
+            t.tones[i] = t.view(kToneRows[i].toneDescription);
         return t;
     }();
     return texts;

@@ -48,7 +48,9 @@ void FrmStartup::showMainWindow()
 {
     if (m_ending)
         return;
-    if (!m_main)
+    // A closed main window may still await its deletion: Back always gets
+    // a fresh one, filled anew.
+    if (!m_main || !m_main->isVisible())
         m_main = new FrmMain(m_platform, *this);
     m_main->show();
 }

@@ -1,6 +1,7 @@
 #include "windowstyle.h"
 
 #include <QGuiApplication>
+#include <QMainWindow>
 #include <QScreen>
 #include <QWidget>
 
@@ -13,8 +14,18 @@ void fixWindowSize(QWidget *window)
     flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
              | Qt::MSWindowsFixedSizeDialogHint;
     window->setWindowFlags(flags);
-    window->adjustSize();
-    window->setFixedSize(window->sizeHint().expandedTo(window->size()));
+    // The size comes from the design: the client area, plus the menu bar
+    // where there is one. Asking the widgets for size hints instead would
+    // polish and measure every control (each year of a list) before the
+    // window is even shown.
+    QSize size = window->size();
+    if (auto *main = qobject_cast<QMainWindow *>(window); main && main->centralWidget()) {
+        size = main->centralWidget()->minimumSize();
+        if (QWidget *bar = main->menuWidget())
+            size.rheight() += bar->heightForWidth(size.width()) > 0 ? bar->heightForWidth(size.width())
+                                                                    : bar->sizeHint().height();
+    }
+    window->setFixedSize(size);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         window->move(screen->availableGeometry().center() - window->rect().center());
 }
