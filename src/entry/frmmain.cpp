@@ -2,16 +2,11 @@
 #include "ui_frmmain.h"
 
 #include "daycount.h"
-#include "frmabout.h"
-#include "links.h"
 #include "mayan.h"
 #include "navigator.h"
 #include "platform.h"
 #include "readingfile.h"
-#include "sharedmenus.h"
-#include "windowstyle.h"
 
-#include <QCloseEvent>
 
 namespace tzk {
 
@@ -37,26 +32,16 @@ bool selectEntry(QComboBox *list, const QString &text)
 } // namespace
 
 FrmMain::FrmMain(Platform &platform, Navigator &navigator, QWidget *parent)
-    : QMainWindow(parent)
-    , m_platform(platform)
-    , m_navigator(navigator)
+    : ReadingWindow(platform, navigator, parent)
     , ui(std::make_unique<Ui::frmMain>())
 {
     ui->setupUi(this);
-    restoreFractionalPointSizes(this);
-    setAttribute(Qt::WA_DeleteOnClose);
-    fixWindowSize(this);
-
-    ui->Label14->setText(QStringLiteral("The Most Popular Online Tessaly Discussion Forum. Click Here To Visit %1 Now.")
-                             .arg(QLatin1String(kWebSiteHost)));
+    setUpSharedControls({ui->Label14, ui->lblFullBrand, ui->lblCobrand, ui->mnuExit, ui->mnuOnline, ui->mnuVisit,
+                         ui->mnuUpdate, ui->mnuAbout, ui->mnuDonate, ui->mnuMakeMoney});
 
     connect(ui->cmdCalculate, &QPushButton::clicked, this, &FrmMain::cmdCalculate_Click);
     connect(ui->cmdOpen, &QPushButton::clicked, this, &FrmMain::cmdOpen_Click);
     connect(ui->mnuMayan, &QAction::triggered, this, &FrmMain::mnuMayan_Click);
-    connect(ui->mnuExit, &QAction::triggered, this, &FrmMain::mnuExit_Click);
-    connect(ui->mnuAbout, &QAction::triggered, this, &FrmMain::mnuAbout_Click);
-    connectWebMenus(platform, ui->mnuOnline, ui->mnuVisit, ui->mnuUpdate, ui->mnuDonate, ui->mnuMakeMoney);
-    connectBanners(platform, ui->Label14, ui->lblFullBrand, ui->lblCobrand);
 
     Form_Load();
 }
@@ -128,7 +113,7 @@ void FrmMain::cmdOpen_Click()
         return;
 
     // The ending check is case-sensitive: "reading.MAN" is refused.
-    if (!path->endsWith(QLatin1String("man"))) {
+    if (!hasReadingFileEnding(*path)) {
         m_platform.message(this, kFileMessage, MessageIcon::Critical, MessageButtons::Ok);
         return;
     }
@@ -161,28 +146,6 @@ void FrmMain::bringBannerToFront(bool coBrand)
 void FrmMain::mnuMayan_Click()
 {
     cmdCalculate_Click();
-}
-
-void FrmMain::mnuExit_Click()
-{
-    close();
-}
-
-void FrmMain::mnuAbout_Click()
-{
-    FrmAbout about(m_platform, this);
-    about.exec();
-}
-
-void FrmMain::closeEvent(QCloseEvent *event)
-{
-    Form_Unload();
-    event->accept();
-}
-
-void FrmMain::Form_Unload()
-{
-    m_navigator.showExitScreen();
 }
 
 } // namespace tzk

@@ -2,7 +2,7 @@
 // the Calculate command and opening a saved reading.
 #pragma once
 
-#include <QMainWindow>
+#include "readingwindow.h"
 
 #include <memory>
 
@@ -12,10 +12,7 @@ class frmMain;
 
 namespace tzk {
 
-class Navigator;
-class Platform;
-
-class FrmMain : public QMainWindow
+class FrmMain : public ReadingWindow
 {
     Q_OBJECT
 
@@ -32,18 +29,10 @@ public:
     void cmdCalculate_Click();
     void cmdOpen_Click();
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
 private:
     void Form_Load();
-    void Form_Unload();
     void mnuMayan_Click();
-    void mnuExit_Click();
-    void mnuAbout_Click();
 
-    Platform &m_platform;
-    Navigator &m_navigator;
     std::unique_ptr<Ui::frmMain> ui;
 };
 

@@ -1,15 +1,10 @@
 #include "frmmayanresult.h"
 #include "ui_frmmayanresult.h"
 
-#include "frmabout.h"
 #include "frmsave.h"
-#include "links.h"
 #include "mayan.h"
 #include "navigator.h"
-#include "sharedmenus.h"
-#include "windowstyle.h"
 
-#include <QCloseEvent>
 
 namespace tzk {
 
@@ -25,26 +20,16 @@ void setValue(QLabel *label, const QString &text)
 } // namespace
 
 FrmMayanResult::FrmMayanResult(Platform &platform, Navigator &navigator, QWidget *parent)
-    : QMainWindow(parent)
-    , m_platform(platform)
-    , m_navigator(navigator)
+    : ReadingWindow(platform, navigator, parent)
     , ui(std::make_unique<Ui::frmMayanResult>())
 {
     ui->setupUi(this);
-    restoreFractionalPointSizes(this);
-    setAttribute(Qt::WA_DeleteOnClose);
-    fixWindowSize(this);
-
-    ui->Label14->setText(QStringLiteral("The Most Popular Online Tessaly Discussion Forum. Click Here To Visit %1 Now.")
-                             .arg(QLatin1String(kWebSiteHost)));
+    setUpSharedControls({ui->Label14, ui->lblFullBrand, ui->lblCobrand, ui->mnuExit, ui->mnuOnline, ui->mnuVisit,
+                         ui->mnuUpdate, ui->mnuAbout, ui->mnuDonate, ui->mnuMakeMoney});
 
     connect(ui->cmdBack, &QPushButton::clicked, this, &FrmMayanResult::cmdBack_Click);
     connect(ui->cmdSave, &QPushButton::clicked, this, &FrmMayanResult::cmdSave_Click);
     connect(ui->mnuBack, &QAction::triggered, this, &FrmMayanResult::mnuBack_Click);
-    connect(ui->mnuExit, &QAction::triggered, this, &FrmMayanResult::mnuExit_Click);
-    connect(ui->mnuAbout, &QAction::triggered, this, &FrmMayanResult::mnuAbout_Click);
-    connectWebMenus(platform, ui->mnuOnline, ui->mnuVisit, ui->mnuUpdate, ui->mnuDonate, ui->mnuMakeMoney);
-    connectBanners(platform, ui->Label14, ui->lblFullBrand, ui->lblCobrand);
 
     Form_Load();
     ui->cmdBack->setFocus();
@@ -102,28 +87,6 @@ void FrmMayanResult::cmdSave_Click()
 void FrmMayanResult::mnuBack_Click()
 {
     cmdBack_Click();
-}
-
-void FrmMayanResult::mnuExit_Click()
-{
-    close();
-}
-
-void FrmMayanResult::mnuAbout_Click()
-{
-    FrmAbout about(m_platform, this);
-    about.exec();
-}
-
-void FrmMayanResult::closeEvent(QCloseEvent *event)
-{
-    Form_Unload();
-    event->accept();
-}
-
-void FrmMayanResult::Form_Unload()
-{
-    m_navigator.showExitScreen();
 }
 
 } // namespace tzk

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "picturelist.h"
+#include "readingwindow.h"
 
-#include <QMainWindow>
 
 #include <memory>
 
@@ -14,10 +14,7 @@ class frmMayanResult;
 
 namespace tzk {
 
-class Navigator;
-class Platform;
-
-class FrmMayanResult : public QMainWindow
+class FrmMayanResult : public ReadingWindow
 {
     Q_OBJECT
 
@@ -32,18 +29,10 @@ public:
     int shownSignPicture() const { return m_signPicture; }
     int shownTonePicture() const { return m_tonePicture; }
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
 private:
     void Form_Load();
-    void Form_Unload();
     void mnuBack_Click();
-    void mnuExit_Click();
-    void mnuAbout_Click();
 
-    Platform &m_platform;
-    Navigator &m_navigator;
     std::unique_ptr<Ui::frmMayanResult> ui;
     PictureList m_signPictures = PictureList::daySigns();
     PictureList m_tonePictures = PictureList::galacticTones();
