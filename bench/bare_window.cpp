@@ -17,7 +17,7 @@ protected:
     void paintEvent(QPaintEvent *event) override
     {
         QMainWindow::paintEvent(event);
-        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
     }
 };
 

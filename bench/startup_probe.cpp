@@ -3,6 +3,10 @@
 #include "frmmain.h"
 #include "frmstartup.h"
 #include "qtplatform.h"
+#include "windowstyle.h"
+#include "assets.h"
+
+#include <QIcon>
 
 #include <QApplication>
 #include <QEvent>
@@ -15,7 +19,8 @@ public:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Paint)
-            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+            // exit(), not quit(): quit() would first close every window.
+            QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
         return QObject::eventFilter(watched, event);
     }
 };
@@ -26,6 +31,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(tzk::programIcon());
+    tzk::installFontStandIns();
     tzk::QtPlatform platform;
     tzk::FrmStartup startup(platform);
     QuitOnPaint quitOnPaint;

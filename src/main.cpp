@@ -2,6 +2,7 @@
 #include "assets.h"
 #include "frmstartup.h"
 #include "qtplatform.h"
+#include "windowstyle.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -12,7 +13,8 @@ int main(int argc, char *argv[])
     // The start-up object keeps the program alive while its windows are
     // replaced; it ends only through UnloadAllAndEnd.
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(QIcon(tzk::programIconPath()));
+    QApplication::setWindowIcon(tzk::programIcon());
+    tzk::installFontStandIns();
 
     tzk::QtPlatform platform;
     tzk::FrmStartup startup(platform);

@@ -1,6 +1,8 @@
 #include "windowstyle.h"
 
+#include <QFontDatabase>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QMainWindow>
 #include <QScreen>
 #include <QWidget>
@@ -30,6 +32,15 @@ void fixWindowSize(QWidget *window)
         window->move(screen->availableGeometry().center() - window->rect().center());
 }
 
+QPixmap programIcon32(qreal devicePixelRatio)
+{
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128})
+        icon.addFile(QStringLiteral(":/icon/tzolkara-%1.png").arg(size), QSize(size, size));
+    icon.addFile(QStringLiteral(":/icon/tzolkara.png"), QSize(256, 256));
+    return icon.pixmap(QSize(32, 32), devicePixelRatio);
+}
+
 QFont verdana(qreal points, bool bold, bool underline)
 {
     QFont font(QStringLiteral("Verdana"));
@@ -37,6 +48,20 @@ QFont verdana(qreal points, bool bold, bool underline)
     font.setBold(bold);
     font.setUnderline(underline);
     return font;
+}
+
+void installFontStandIns()
+{
+    // Fonts close in shape and width to the ones the windows are designed for.
+    const QStringList sansStandIns{QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans"),
+                                   QStringLiteral("Liberation Sans"), QStringLiteral("Arial")};
+    // families() lists what is installed without resolving aliases, which
+    // hasFamily() would do at a high price.
+    const QStringList installed = QFontDatabase::families();
+    for (const QString &family : {QStringLiteral("Verdana"), QStringLiteral("MS Sans Serif")}) {
+        if (!installed.contains(family, Qt::CaseInsensitive))
+            QFont::insertSubstitutions(family, sansStandIns);
+    }
 }
 
 namespace {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPixmap>
 
 class QWidget;
 
@@ -14,9 +15,18 @@ void fixWindowSize(QWidget *window);
 
 QFont verdana(qreal points, bool bold = false, bool underline = false);
 
+// Where Verdana or MS Sans Serif is not installed, names the fonts that
+// stand in for them, so that each font is not searched for again and again
+// through the system's fallback lists. Call once, before any window.
+void installFontStandIns();
+
 // Designer files hold whole point sizes only. Our .ui files write 8.25 pt
 // as 8, 9.75 pt as 10 and 14.25 pt as 14; this puts the fractions back on
 // every widget below `root` (9 pt and other sizes stay as they are).
 void restoreFractionalPointSizes(QWidget *root);
+
+// The program icon at 32 x 32, drawn from the icon file that matches the
+// screen's scale (48 px at 150%, 64 px at 200%) so it stays sharp.
+QPixmap programIcon32(qreal devicePixelRatio);
 
 } // namespace tzk
