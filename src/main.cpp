@@ -10,6 +10,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Lets Wayland desktops match the window to its menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.tessalyforum.Tzolkara"));
     // The start-up object keeps the program alive while its windows are
     // replaced; it ends only through UnloadAllAndEnd.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,8 +1,10 @@
 // Renders every window of the program offscreen to PNG files, for the
 // README and the package's screenshots.
 //
-//   QT_QPA_PLATFORM=offscreen build/default/tools/tzk_render_windows OUTDIR
-//   QT_SCALE_FACTOR=2 ... renders at 200%.
+//   QT_QPA_PLATFORM=offscreen build/default/tools/tzk_render_windows [--scale F] OUTDIR
+//
+// --scale 1.5 renders as on a screen at 150% (the same as QT_SCALE_FACTOR=1.5);
+// the PNGs then hold F times as many pixels each way.
 #include "frmabout.h"
 #include "frmexitscreen.h"
 #include "frmmain.h"
@@ -18,6 +20,8 @@
 #include <QPixmap>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -44,8 +48,21 @@ bool save(QWidget *window, const QString &path)
 
 int main(int argc, char *argv[])
 {
+    QString out = QStringLiteral(".");
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--scale") == 0 && i + 1 < argc) {
+            const double scale = std::strtod(argv[++i], nullptr);
+            if (!(scale >= 0.5 && scale <= 4.0)) {
+                std::fprintf(stderr, "--scale wants a factor from 0.5 to 4, such as 1.5\n");
+                return 2;
+            }
+            // Qt reads the factor once, when the application object is made.
+            qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
+        } else {
+            out = QString::fromLocal8Bit(argv[i]);
+        }
+    }
     QApplication app(argc, argv);
-    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(out);
 
     tzk::QtPlatform platform;

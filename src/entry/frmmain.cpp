@@ -44,6 +44,9 @@ FrmMain::FrmMain(Platform &platform, Navigator &navigator, QWidget *parent)
     connect(ui->mnuMayan, &QAction::triggered, this, &FrmMain::mnuMayan_Click);
 
     Form_Load();
+    // Open where the keyboard order begins; Qt would otherwise start with
+    // the control created first, the open button.
+    ui->txtName->setFocus();
 }
 
 FrmMain::~FrmMain() = default;

@@ -68,6 +68,9 @@ FrmSave::FrmSave(Platform &platform, QWidget *parent)
     m_ui->RTB->viewport()->installEventFilter(this);
 
     Form_Load();
+    // Open where the keyboard order begins, not on the report box that
+    // was created first.
+    m_ui->cmdSave->setFocus();
 }
 
 FrmSave::~FrmSave() = default;

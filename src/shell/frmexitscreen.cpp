@@ -116,7 +116,7 @@ void FrmExitScreen::applyLook()
     paint(ui->lblGoToHome, QPalette::WindowText, kYellow);
     shrinkToFit(ui->lblGoToHome);
 
-    ui->Picture1->setPixmap(QPixmap(QStringLiteral(":/icon/tzolkara-32.png")));
+    ui->Picture1->setPixmap(programIcon32(devicePixelRatio()));
 }
 
 void FrmExitScreen::setUpFields()

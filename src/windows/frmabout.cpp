@@ -49,7 +49,7 @@ void FrmAbout::applyLook()
     ui->Label3->setFont(verdana(8.25, true));
     ui->lblCoBrand->setFont(verdana(8.25, false, true));
 
-    ui->picIcon->setPixmap(QPixmap(QStringLiteral(":/icon/tzolkara-32.png")));
+    ui->picIcon->setPixmap(programIcon32(devicePixelRatio()));
     ui->Label1->setText(QString::fromLatin1(kAboutParagraph));
     ui->lblHomePage->setText(QStringLiteral("Click here to visit ") + homePageAddress());
 }

@@ -17,11 +17,21 @@ void setValue(QLabel *label, const QString &text)
     label->adjustSize();
 }
 
+// A screen reader hears the value with its caption: a bare "Patience"
+// says nothing about what it is.
+void nameForScreenReaders(QLabel *label, const QString &caption)
+{
+    label->setAccessibleName(caption + QStringLiteral(": ") + label->text().trimmed());
+}
+
 } // namespace
 
-FrmMayanResult::FrmMayanResult(Platform &platform, Navigator &navigator, QWidget *parent)
+FrmMayanResult::FrmMayanResult(Platform &platform, Navigator &navigator, QWidget *parent,
+                               PictureList signPictures, PictureList tonePictures)
     : ReadingWindow(platform, navigator, parent)
     , ui(std::make_unique<Ui::frmMayanResult>())
+    , m_signPictures(std::move(signPictures))
+    , m_tonePictures(std::move(tonePictures))
 {
     ui->setupUi(this);
     setUpSharedControls({ui->Label14, ui->lblFullBrand, ui->lblCobrand, ui->mnuExit, ui->mnuOnline, ui->mnuVisit,
@@ -69,6 +79,27 @@ void FrmMayanResult::Form_Load()
     // Decode just the two pictures shown, drawn at their own size.
     ui->picGalacticTone->setPixmap(m_tonePictures.picture(m_tonePicture));
     ui->picDaySign->setPixmap(m_signPictures.picture(m_signPicture));
+
+    // The pictures are in the keyboard order, so they need words too; they
+    // name what is shown, which is the old picture when nothing matched.
+    const QString toneKey = m_tonePictures.key(m_tonePicture); // "13-Cosmic"
+    ui->picGalacticTone->setAccessibleName(QStringLiteral("Day number: %1").arg(m_tonePicture));
+    ui->picGalacticTone->setAccessibleDescription(
+        QStringLiteral("Picture of the %1 tone, %2 in bar-and-dot numerals")
+            .arg(toneKey.section(QLatin1Char('-'), 1), QString::number(m_tonePicture)));
+    const QString sign = m_signPictures.key(m_signPicture);
+    ui->picDaySign->setAccessibleName(QStringLiteral("Day sign: %1").arg(sign));
+    ui->picDaySign->setAccessibleDescription(QStringLiteral("Picture of the day sign %1").arg(sign));
+
+    nameForScreenReaders(ui->lblMayanDayNumber, QStringLiteral("Mayan Day Number"));
+    nameForScreenReaders(ui->lblMayanNoDesc, QStringLiteral("Day Number Description"));
+    nameForScreenReaders(ui->lblMayanDaySign, ui->Label1_0->text());
+    nameForScreenReaders(ui->lblKeywords, ui->Label1_4->text());
+    nameForScreenReaders(ui->lblMayanGemstone, ui->Label1_3->text());
+    nameForScreenReaders(ui->lblSignificance, ui->Label1_5->text());
+    nameForScreenReaders(ui->lblMayanEnglishName, ui->Label1_2->text());
+    nameForScreenReaders(ui->lblFamousPersons, ui->Label1_6->text());
+    nameForScreenReaders(ui->lblMayanDesc, QStringLiteral("Day Sign Description"));
 }
 
 void FrmMayanResult::cmdBack_Click()

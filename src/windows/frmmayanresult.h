@@ -19,7 +19,11 @@ class FrmMayanResult : public ReadingWindow
     Q_OBJECT
 
 public:
-    FrmMayanResult(Platform &platform, Navigator &navigator, QWidget *parent = nullptr);
+    // The pictures come from the program's resources; tests hand in lists
+    // whose pictures are missing or damaged.
+    FrmMayanResult(Platform &platform, Navigator &navigator, QWidget *parent = nullptr,
+                   PictureList signPictures = PictureList::daySigns(),
+                   PictureList tonePictures = PictureList::galacticTones());
     ~FrmMayanResult() override;
 
     void cmdBack_Click();
@@ -34,8 +38,8 @@ private:
     void mnuBack_Click();
 
     std::unique_ptr<Ui::frmMayanResult> ui;
-    PictureList m_signPictures = PictureList::daySigns();
-    PictureList m_tonePictures = PictureList::galacticTones();
+    PictureList m_signPictures;
+    PictureList m_tonePictures;
     // The pictures the window shows before its load step: Crocodile and 13-Cosmic.
     int m_signPicture = 11;
     int m_tonePicture = 13;
