@@ -16,8 +16,15 @@ tzk_ensure_packages() {
 
 # What building the program needs.
 TZK_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
-# What the test suite needs on top (pdftotext checks the PDF report).
-TZK_TEST_PACKAGES=(poppler-utils)
+# What the test suite needs on top (pdftotext checks the PDF report; the
+# packaging tests validate the menu entry and AppStream file and build the
+# .deb, whose Depends line dpkg-shlibdeps works out).
+TZK_TEST_PACKAGES=(poppler-utils desktop-file-utils appstream dpkg-dev)
+# What fuzz/run.sh needs: clang and its libFuzzer runtime
+# (libclang_rt.fuzzer), and llvm-symbolizer for readable crash reports. The
+# sanitizer build with g++ needs nothing more: libasan and libubsan come
+# with it.
+TZK_FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev llvm-14)
 
 # Qt warns on every start without it.
 tzk_runtime_dir() {

@@ -83,6 +83,13 @@ std::optional<ReadingFileLines> readReadingFile(const QString &path)
 
 QString writeReadingFile(const QString &path, const ReadingRecord &reading)
 {
+    // QSaveFile would rename its temporary file over a named pipe or a
+    // device (for root even /dev/null), leaving a regular file in its place.
+    // A folder keeps QSaveFile's own refusal.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile() && !target.isDir())
+        return QStringLiteral("%1 is not a regular file.").arg(path);
+
     // Unbuffered, so that a short write (a full disk) shows up here: with a
     // buffer, the part that did not fit is lost when the buffer is flushed
     // and the truncated file would still be committed.

@@ -54,7 +54,9 @@ std::optional<ReadingFileLines> readReadingFile(const QString &path);
 
 // Writes through a temporary file beside the target that replaces it only
 // once complete, so a failure leaves an existing file exactly as it was.
-// Returns the empty text on success, otherwise the system's reason.
+// Only a regular file or a new name is written: a named pipe or a device
+// is refused, not replaced. Returns the empty text on success, otherwise
+// the system's reason.
 QString writeReadingFile(const QString &path, const ReadingRecord &reading);
 
 // Whether a chosen path carries the reading file's ending; the check is on

@@ -1,0 +1,529 @@
+// Saving and opening reading files when the disk, the path or the file is
+// not what the person expects. Each case drives the real report and main
+// windows through the platform double, checks what the person is shown,
+// and proves that nothing was lost: the reading file already there keeps
+// its bytes, no temporary file is left behind, the reading can still be
+// saved elsewhere, and a refused file leaves the main window as it was.
+//
+// Covered elsewhere and not repeated here: a full disk by file-size limit
+// and a path under a file (tst_frmsave); missing, empty, cut-short and
+// out-of-list files (tst_frmmain); the reader's own limits (tst_readingfile).
+#include "drive.h"
+#include "fakenavigator.h"
+#include "fakeplatform.h"
+#include "frmmain.h"
+#include "frmsave.h"
+#include "mayan.h"
+#include "readingfile.h"
+#include "tinydisk.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+#include <grp.h>
+#include <pwd.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+
+using namespace tzk;
+using namespace tzk::test;
+
+namespace {
+
+const QString kFileMessage = QStringLiteral("Please Check The File.");
+const QString kSaveFailed = QStringLiteral("The Reading Could Not Be Saved.");
+// "Ann", 1 January 1950: what the folders hold before each save.
+const QByteArray kOldReading = QByteArray::fromHex("96C3C30D0A868E8A850D0A9FB6C3CAB6C7CE0D0A860D0A");
+
+ReadingRecord reading(const QString &name, int year, const QString &month, int day)
+{
+    ReadingRecord r;
+    r.personName = name;
+    r.birthYear = qint16(year);
+    r.birthMonth = month;
+    r.birthDay = qint16(day);
+    return r;
+}
+
+void setCurrentReading(const ReadingRecord &r)
+{
+    MayanReading = r;
+    CalculateReading();
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+bool putFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QStringList entries(const QString &dir)
+{
+    return QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden, QDir::Name);
+}
+
+// The one box shown after a failed save: the fixed first line, then the
+// system's reason.
+void checkSaveFailure(const FakePlatform &p, int index)
+{
+    QVERIFY(p.messages.size() > index);
+    const ShownMessage &m = p.messages[index];
+    const QStringList lines = m.text.split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines[0], kSaveFailed);
+    QVERIFY2(!lines[1].trimmed().isEmpty(), qPrintable(m.text));
+    QCOMPARE(m.icon, MessageIcon::Critical);
+    QCOMPARE(m.buttons, MessageButtons::Ok);
+}
+
+long peakMemoryKiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// Runs `step` as the user "nobody", for whom file permissions count, and
+// returns what it reports. Root runs it in a child process that gives up
+// its privileges; anyone else runs it in place. Nothing when that cannot
+// be arranged.
+std::optional<QByteArray> unprivileged(const std::function<QByteArray()> &step)
+{
+    if (geteuid() != 0)
+        return step();
+    const passwd *nobody = getpwnam("nobody");
+    int channel[2];
+    if (!nobody || pipe(channel) != 0)
+        return std::nullopt;
+    const uid_t uid = nobody->pw_uid;
+    const gid_t gid = nobody->pw_gid;
+    const pid_t child = fork();
+    if (child < 0)
+        return std::nullopt;
+    if (child == 0) {
+        ::close(channel[0]);
+        if (setgroups(0, nullptr) != 0 || setgid(gid) != 0 || setuid(uid) != 0 || geteuid() == 0)
+            _exit(3);
+        const QByteArray report = step();
+        const bool sent = ::write(channel[1], report.constData(), size_t(report.size())) == report.size();
+        _exit(sent ? 0 : 4);
+    }
+    ::close(channel[1]);
+    QByteArray report;
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(channel[0], buffer, sizeof buffer)) > 0;)
+        report.append(buffer, qsizetype(n));
+    ::close(channel[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return std::nullopt;
+    return report;
+}
+
+// Removes the file the moment the open dialog hands over its name: the
+// file existed when it was picked and is gone when it is read.
+class VanishingFilePlatform : public FakePlatform
+{
+public:
+    std::optional<QString> openFileName(QWidget *parent, const FileDialogSpec &dialog) override
+    {
+        const std::optional<QString> path = FakePlatform::openFileName(parent, dialog);
+        if (path)
+            removed = QFileInfo::exists(*path) && QFile::remove(*path);
+        return path;
+    }
+    bool removed = false;
+};
+
+} // namespace
+
+class TestFaultsFiles : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    // Saving.
+    void saveIntoReadOnlyFolder();
+    void saveOntoFullDisk();
+    void saveOntoAFolder();
+    void saveOntoAPipeOrDevice();
+    void longestNameSavedAndOpenedAgain();
+
+    // Opening.
+    void openHundredMegabytes();
+    void openRefused_data();
+    void openRefused();
+    void openWithoutReadPermission();
+    void openFileDeletedAfterTheDialog();
+
+private:
+    // Saves the current reading through the report window; the messages
+    // shown land in `platform`.
+    void saveThroughReport(FakePlatform &platform, const QString &path);
+    // Proves the reading in memory survived a failed save: it saves to a
+    // good place and reads back.
+    void saveStillWorksElsewhere();
+    // Fills the main window, clicks Open and checks that the file is
+    // refused with the window left as it was.
+    void checkOpenRefused(FakePlatform &platform, const QString &path);
+
+    QTemporaryDir m_dir;
+    FakeNavigator *m_navigator = nullptr;
+    QPointer<FrmMain> m_main;
+};
+
+void TestFaultsFiles::init()
+{
+    QVERIFY(m_dir.isValid());
+    setCurrentReading(reading(QStringLiteral("Reader"), 1990, QStringLiteral("March"), 5));
+    m_navigator = new FakeNavigator;
+}
+
+void TestFaultsFiles::cleanup()
+{
+    delete m_main;
+    settle();
+    delete m_navigator;
+    m_navigator = nullptr;
+}
+
+void TestFaultsFiles::saveThroughReport(FakePlatform &platform, const QString &path)
+{
+    platform.fileNames << path;
+    FrmSave report(platform);
+    click(&report, "cmdSave");
+}
+
+void TestFaultsFiles::saveStillWorksElsewhere()
+{
+    const ReadingRecord current = MayanReading;
+    FakePlatform platform;
+    const QString path = m_dir.filePath(QStringLiteral("elsewhere-%1.man").arg(QTest::currentTestFunction()));
+    saveThroughReport(platform, path);
+    QVERIFY(platform.messages.isEmpty());
+    QCOMPARE(readReadingFile(path),
+             std::optional(ReadingFileLines{current.personName, QString::number(current.birthYear), current.birthMonth,
+                                            QString::number(current.birthDay)}));
+}
+
+void TestFaultsFiles::saveIntoReadOnlyFolder()
+{
+    // For root only a read-only file system refuses a write; for anyone
+    // else a folder without write permission is the same fault.
+    const QString folder = m_dir.filePath(QStringLiteral("read-only"));
+    QVERIFY(QDir().mkpath(folder));
+    TinyDisk disk(folder, 64);
+    if (geteuid() == 0 && !disk.mounted())
+        QSKIP("Root needs a read-only file system for this fault: mounting a tmpfs in a private mount table "
+              "was refused (no CAP_SYS_ADMIN?)");
+    const QString old = folder + QStringLiteral("/ann.man");
+    QVERIFY(putFile(old, kOldReading));
+    if (disk.mounted())
+        QVERIFY(disk.makeReadOnly());
+    else
+        QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    const QStringList before = entries(folder);
+
+    FakePlatform platform;
+    saveThroughReport(platform, old);                                   // replacing the file there
+    saveThroughReport(platform, folder + QStringLiteral("/reader.man")); // a new name
+    QCOMPARE(platform.messages.size(), 2);
+    checkSaveFailure(platform, 0);
+    checkSaveFailure(platform, 1);
+
+    QCOMPARE(fileBytes(old), kOldReading);
+    QCOMPARE(entries(folder), before);
+    saveStillWorksElsewhere();
+    if (!disk.mounted())
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+void TestFaultsFiles::saveOntoFullDisk()
+{
+    // A disk that is really full (ENOSPC), not a file-size limit.
+    const QString folder = m_dir.filePath(QStringLiteral("full"));
+    QVERIFY(QDir().mkpath(folder));
+    TinyDisk disk(folder, 64);
+    if (!disk.mounted())
+        QSKIP("Needs root to mount a tiny tmpfs in a private mount table; tst_frmsave covers a full disk "
+              "with a file-size limit");
+    const QString old = folder + QStringLiteral("/ann.man");
+    QVERIFY(putFile(old, kOldReading));
+    QVERIFY(disk.fillUp(QStringLiteral("filler")));
+    const QStringList before = entries(folder);
+
+    FakePlatform platform;
+    saveThroughReport(platform, old);
+    saveThroughReport(platform, folder + QStringLiteral("/reader.man"));
+    QCOMPARE(platform.messages.size(), 2);
+    checkSaveFailure(platform, 0);
+    checkSaveFailure(platform, 1);
+
+    QCOMPARE(fileBytes(old), kOldReading);
+    QCOMPARE(entries(folder), before); // the temporary file is gone again
+    saveStillWorksElsewhere();
+}
+
+void TestFaultsFiles::saveOntoAFolder()
+{
+    // The name typed in the dialog is a folder's, with a reading inside.
+    const QString folder = m_dir.filePath(QStringLiteral("readings.man"));
+    QVERIFY(QDir().mkpath(folder));
+    const QString inside = folder + QStringLiteral("/ann.man");
+    QVERIFY(putFile(inside, kOldReading));
+    const QStringList around = entries(m_dir.path());
+
+    FakePlatform platform;
+    saveThroughReport(platform, folder);
+    QCOMPARE(platform.messages.size(), 1);
+    checkSaveFailure(platform, 0);
+
+    QVERIFY(QFileInfo(folder).isDir());
+    QCOMPARE(entries(folder), QStringList{QStringLiteral("ann.man")});
+    QCOMPARE(fileBytes(inside), kOldReading);
+    QCOMPARE(entries(m_dir.path()), around);
+    saveStillWorksElsewhere();
+}
+
+void TestFaultsFiles::saveOntoAPipeOrDevice()
+{
+    // Replacing a named pipe (or, for root, a device) with a regular file
+    // would break whatever uses it: the save is refused and it stays.
+    const QString pipePath = m_dir.filePath(QStringLiteral("pipe.man"));
+    QCOMPARE(mkfifo(QFile::encodeName(pipePath).constData(), 0644), 0);
+    FakePlatform platform;
+    saveThroughReport(platform, pipePath);
+    QCOMPARE(platform.messages.size(), 1);
+    checkSaveFailure(platform, 0);
+    QVERIFY(QFileInfo(pipePath).exists() && !QFileInfo(pipePath).isFile());
+    struct stat info{};
+    QVERIFY(stat(QFile::encodeName(pipePath).constData(), &info) == 0 && S_ISFIFO(info.st_mode));
+
+    // A device node like /dev/full, made on a disk of our own so that a
+    // failure here cannot cost the machine its real one.
+    const QString folder = m_dir.filePath(QStringLiteral("devices"));
+    QVERIFY(QDir().mkpath(folder));
+    TinyDisk disk(folder, 64);
+    if (!disk.mounted())
+        QSKIP("The device case needs root to mount a tmpfs in a private mount table; the pipe case passed");
+    const QString device = folder + QStringLiteral("/full.man");
+    QCOMPARE(mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 7)), 0);
+    saveThroughReport(platform, device);
+    QCOMPARE(platform.messages.size(), 2);
+    checkSaveFailure(platform, 1);
+    QVERIFY(stat(QFile::encodeName(device).constData(), &info) == 0 && S_ISCHR(info.st_mode));
+    QCOMPARE(entries(folder), QStringList{QStringLiteral("full.man")});
+}
+
+void TestFaultsFiles::longestNameSavedAndOpenedAgain()
+{
+    // 32,767 characters, every one the file can hold, none at either end
+    // that Calculate would trim.
+    const QString alphabet = QStringLiteral("Ab Cd-Ef'Gh.Ij,Kl0123\u00A1\u00AA\u20AC\u2122");
+    QString name;
+    for (int i = 0; name.size() < kMaxNameLength; ++i)
+        name += alphabet.at(i % alphabet.size());
+    name.truncate(kMaxNameLength);
+    name[0] = QLatin1Char('Z');
+    name[name.size() - 1] = QLatin1Char('z');
+
+    FakePlatform platform;
+    m_main = new FrmMain(platform, *m_navigator);
+    m_main->show();
+    auto *entry = child<QLineEdit>(m_main, "txtName");
+    entry->setText(name + QStringLiteral("beyond the limit")); // pasted: the field keeps what fits
+    QCOMPARE(entry->text(), name);
+    pick(m_main, "cboMonth", QStringLiteral("March"));
+    pick(m_main, "cboDate", QStringLiteral("14"));
+    pick(m_main, "cboYear", QStringLiteral("1975"));
+    click(m_main, "cmdCalculate");
+    QCOMPARE(MayanReading.personName, name);
+    const ReadingRecord calculated = MayanReading;
+    settle();
+
+    const QString path = m_dir.filePath(QStringLiteral("longest.man"));
+    saveThroughReport(platform, path);
+    QVERIFY(platform.messages.isEmpty()); // nothing to drop, nothing failed
+    QCOMPARE(QFileInfo(path).size(), qint64(kMaxNameLength + 4 + 5 + 2 + 8));
+
+    MayanReading = ReadingRecord();
+    m_navigator->calls.clear();
+    m_main = new FrmMain(platform, *m_navigator);
+    m_main->show();
+    platform.fileNames << path;
+    QPointer<QLineEdit> reopened = child<QLineEdit>(m_main, "txtName");
+    click(m_main, "cmdOpen");
+    QVERIFY(platform.messages.isEmpty());
+    QCOMPARE(reopened->text(), name);
+    QCOMPARE(MayanReading, calculated);
+    QCOMPARE(m_navigator->calls.first(), QStringLiteral("showResult"));
+}
+
+void TestFaultsFiles::checkOpenRefused(FakePlatform &platform, const QString &path)
+{
+    MayanReading = ReadingRecord();
+    m_main = new FrmMain(platform, *m_navigator);
+    m_main->show();
+    fillEntry(m_main, QStringLiteral("Kept"), QStringLiteral("July"), 20, 1970);
+    platform.fileNames << path;
+    click(m_main, "cmdOpen");
+
+    QCOMPARE(platform.messageTexts(), QStringList{kFileMessage});
+    QCOMPARE(platform.messages[0].icon, MessageIcon::Critical);
+    QVERIFY(m_navigator->calls.isEmpty());
+    QVERIFY(m_main->isVisible());
+    QCOMPARE(child<QLineEdit>(m_main, "txtName")->text(), QStringLiteral("Kept"));
+    QCOMPARE(child<QComboBox>(m_main, "cboMonth")->currentText(), QStringLiteral("July"));
+    QCOMPARE(child<QComboBox>(m_main, "cboDate")->currentText(), QStringLiteral("20"));
+    QCOMPARE(child<QComboBox>(m_main, "cboYear")->currentText(), QStringLiteral("1970"));
+    QCOMPARE(MayanReading, ReadingRecord());
+}
+
+void TestFaultsFiles::openHundredMegabytes()
+{
+    // Sparse files: a good reading followed by 100 MB, and 100 MB of zeros.
+    // Only the first few kilobytes are ever read, so neither takes time or
+    // memory to speak of.
+    const QString good = m_dir.filePath(QStringLiteral("big-good.man"));
+    const QString zeros = m_dir.filePath(QStringLiteral("big-zeros.man"));
+    QVERIFY(putFile(good, encodeReadingFile(reading(QStringLiteral("Big"), 1975, QStringLiteral("March"), 14))));
+    QVERIFY(QFile::resize(good, 100 << 20));
+    QVERIFY(putFile(zeros, {}) && QFile::resize(zeros, 100 << 20));
+
+    const long peakBefore = peakMemoryKiB();
+    QElapsedTimer clock;
+    clock.start();
+    FakePlatform refusing;
+    checkOpenRefused(refusing, zeros);
+    delete m_main;
+    settle();
+
+    FakePlatform opening;
+    m_main = new FrmMain(opening, *m_navigator);
+    m_main->show();
+    opening.fileNames << good;
+    QPointer<QLineEdit> entry = child<QLineEdit>(m_main, "txtName");
+    click(m_main, "cmdOpen");
+    QVERIFY(opening.messages.isEmpty());
+    QCOMPARE(entry->text(), QStringLiteral("Big"));
+    QCOMPARE(MayanReading.birthYear, qint16(1975));
+    QCOMPARE(m_navigator->calls.first(), QStringLiteral("showResult"));
+
+    QVERIFY2(clock.elapsed() < 10000, qPrintable(QString::number(clock.elapsed())));
+    const long grown = peakMemoryKiB() - peakBefore;
+    QVERIFY2(grown < 32 * 1024, qPrintable(QStringLiteral("peak memory grew by %1 KiB").arg(grown)));
+}
+
+void TestFaultsFiles::openRefused_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("random bytes, 1 KB") << "random:1024:7";
+    QTest::newRow("random bytes, 64 KB") << "random:65536:8";
+    QTest::newRow("random bytes, 1 MB") << "random:1048576:9";
+    QTest::newRow("random bytes after a good first line") << "random-after-name:4096:10";
+    QTest::newRow("a folder") << "folder";
+    QTest::newRow("a named pipe") << "pipe";
+}
+
+void TestFaultsFiles::openRefused()
+{
+    QFETCH(QString, kind);
+    const QStringList parts = kind.split(QLatin1Char(':'));
+    const QString path = m_dir.filePath(QStringLiteral("refused-%1.man").arg(QTest::currentDataTag()));
+    if (parts[0].startsWith(QLatin1String("random"))) {
+        QRandomGenerator random(parts[2].toUInt());
+        QByteArray bytes(parts[1].toInt(), Qt::Uninitialized);
+        random.fillRange(reinterpret_cast<quint32 *>(bytes.data()), bytes.size() / 4);
+        if (parts[0] == QLatin1String("random-after-name"))
+            bytes.prepend(encodeReadingFile(reading(QStringLiteral("Ann"), 1990, QStringLiteral("March"), 5)).left(5));
+        QVERIFY(putFile(path, bytes));
+    } else if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir().mkpath(path));
+        QVERIFY(putFile(path + QStringLiteral("/inside.man"), kOldReading));
+    } else {
+        // Opening a pipe would wait for a writer forever; it must be refused
+        // without being opened.
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+    }
+    FakePlatform platform;
+    checkOpenRefused(platform, path);
+}
+
+void TestFaultsFiles::openWithoutReadPermission()
+{
+    // A good reading file nobody may read, beside one anybody may: the
+    // second opens, so the first is refused for its permissions alone.
+    QVERIFY(QFile::setPermissions(m_dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                                    | QFileDevice::ReadOther | QFileDevice::ExeOther));
+    const QString locked = m_dir.filePath(QStringLiteral("locked.man"));
+    const QString open = m_dir.filePath(QStringLiteral("open.man"));
+    const QByteArray good = encodeReadingFile(reading(QStringLiteral("Ann"), 1990, QStringLiteral("March"), 5));
+    QVERIFY(putFile(locked, good) && putFile(open, good));
+    QVERIFY(QFile::setPermissions(locked, QFileDevice::Permissions()));
+    QVERIFY(QFile::setPermissions(open, QFileDevice::ReadOwner | QFileDevice::ReadOther));
+
+    FakePlatform platform;
+    MayanReading = ReadingRecord();
+    m_main = new FrmMain(platform, *m_navigator);
+    m_main->show();
+    fillEntry(m_main, QStringLiteral("Kept"), QStringLiteral("July"), 20, 1970);
+    auto *entry = child<QLineEdit>(m_main, "txtName");
+    const auto step = [&]() -> QByteArray {
+        QStringList seen;
+        platform.fileNames << locked;
+        click(m_main, "cmdOpen");
+        seen << platform.messageTexts().join(QLatin1Char('|')) << entry->text()
+             << QString::number(m_navigator->calls.size());
+        platform.fileNames << open;
+        click(m_main, "cmdOpen");
+        seen << platform.messageTexts().join(QLatin1Char('|')) << entry->text()
+             << QString::number(m_navigator->calls.size());
+        return seen.join(QLatin1Char('\n')).toUtf8();
+    };
+    const std::optional<QByteArray> seen = unprivileged(step);
+    if (!seen)
+        QSKIP("Could not run a step as the user nobody (no such user, or setuid refused)");
+    QCOMPARE(QString::fromUtf8(*seen).split(QLatin1Char('\n')),
+             QStringList({kFileMessage, QStringLiteral("Kept"), QStringLiteral("0"), // refused, window as it was
+                          kFileMessage, QStringLiteral("Ann"), QStringLiteral("3")})); // the readable one opens
+    QVERIFY(QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QCOMPARE(fileBytes(locked), good); // refused, not damaged
+}
+
+void TestFaultsFiles::openFileDeletedAfterTheDialog()
+{
+    const QString path = m_dir.filePath(QStringLiteral("vanishing.man"));
+    QVERIFY(putFile(path, encodeReadingFile(reading(QStringLiteral("Ann"), 1990, QStringLiteral("March"), 5))));
+    VanishingFilePlatform platform;
+    checkOpenRefused(platform, path);
+    QVERIFY(platform.removed);
+}
+
+int main(int argc, char *argv[])
+{
+    tzk::test::enterPrivateMountTable();
+    QApplication app(argc, argv);
+    QApplication::setAttribute(Qt::AA_Use96Dpi, true);
+    TestFaultsFiles test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_faults_files.moc"
