@@ -3,10 +3,7 @@
 #include "frmmain.h"
 #include "frmstartup.h"
 #include "qtplatform.h"
-#include "windowstyle.h"
-#include "assets.h"
 
-#include <QIcon>
 
 #include <QApplication>
 #include <QEvent>
@@ -30,15 +27,14 @@ public:
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(tzk::programIcon());
-    tzk::installFontStandIns();
+    tzk::prepareApplication();
     tzk::QtPlatform platform;
     tzk::FrmStartup startup(platform);
     QuitOnPaint quitOnPaint;
     startup.Form_Load();
     if (platform.ended() || !startup.mainWindow())
         return 1;
+    tzk::setProgramIconWhenIdle();
     startup.mainWindow()->installEventFilter(&quitOnPaint);
     return QApplication::exec();
 }

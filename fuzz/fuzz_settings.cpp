@@ -35,8 +35,8 @@ public:
         ++questions;
         return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
     }
-    std::optional<QString> openFileName(QWidget *, const FileDialogSpec &) override { return std::nullopt; }
-    std::optional<QString> saveFileName(QWidget *, const FileDialogSpec &) override { return std::nullopt; }
+    std::optional<QString> openFileName(QWidget *, const FileDialogOptions &) override { return std::nullopt; }
+    std::optional<QString> saveFileName(QWidget *, const FileDialogOptions &) override { return std::nullopt; }
     bool openUrl(const QUrl &url) override
     {
         urls << url;

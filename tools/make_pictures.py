@@ -895,7 +895,8 @@ def main():
     for i, (name, accent) in enumerate(SIGNS, 1):
         save_jpeg(sign_image(name, accent), os.path.join(sign_dir, "%02d-%s.jpg" % (i, name)))
     for i, (name, w, h) in enumerate(TONES, 1):
-        save_jpeg(tone_image(i, name, w, h), os.path.join(tone_dir, "%02d-%s.jpg" % (i, name)))
+        # Tone pictures are stored by number; the window finds them by position.
+        save_jpeg(tone_image(i, name, w, h), os.path.join(tone_dir, "%02d.jpg" % i))
     save_icons()
 
 

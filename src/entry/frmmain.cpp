@@ -110,7 +110,7 @@ void FrmMain::cmdCalculate_Click()
 void FrmMain::cmdOpen_Click()
 {
     const auto path = m_platform.openFileName(
-        this, FileDialogSpec{QStringLiteral("Select the source file"), QStringLiteral("Mayan Astrology (*.man)"),
+        this, FileDialogOptions{QStringLiteral("Select the source file"), QStringLiteral("Mayan Astrology (*.man)"),
                              QStringLiteral("man")});
     if (!path)
         return;
@@ -143,7 +143,10 @@ void FrmMain::cmdOpen_Click()
 
 void FrmMain::bringBannerToFront(bool coBrand)
 {
-    (coBrand ? ui->lblCobrand : ui->lblFullBrand)->raise();
+    if (coBrand)
+        putBannerInFront(ui->lblCobrand, ui->lblFullBrand);
+    else
+        putBannerInFront(ui->lblFullBrand, ui->lblCobrand);
 }
 
 void FrmMain::mnuMayan_Click()

@@ -125,9 +125,9 @@ void FrmSave::cmdPrint_Click()
                            MessageIcon::Information, MessageButtons::YesNo)
         != MessageAnswer::Yes)
         return;
-    const FileDialogSpec spec{QString::fromLatin1(kAppTitle), QStringLiteral("PDF Files (*.pdf)"),
+    const FileDialogOptions options{QString::fromLatin1(kAppTitle), QStringLiteral("PDF Files (*.pdf)"),
                               QStringLiteral("pdf")};
-    const std::optional<QString> path = m_platform.saveFileName(this, spec);
+    const std::optional<QString> path = m_platform.saveFileName(this, options);
     if (!path)
         return;
     if (!m_platform.writePdf(report, *path).isEmpty())
@@ -150,9 +150,9 @@ void FrmSave::cmdSave_Click()
             return;
     }
 
-    const FileDialogSpec spec{QString::fromLatin1(kAppTitle), QStringLiteral("Rich Text Format (*.man)"),
+    const FileDialogOptions options{QString::fromLatin1(kAppTitle), QStringLiteral("Rich Text Format (*.man)"),
                               QLatin1String(kReadingFileSuffix)};
-    const std::optional<QString> path = m_platform.saveFileName(this, spec);
+    const std::optional<QString> path = m_platform.saveFileName(this, options);
     if (!path)
         return;
     const QString reason = writeReadingFile(*path, reading);

@@ -5,8 +5,26 @@
 #include "frmmayanresult.h"
 #include "platform.h"
 #include "updatereminder.h"
+#include "windowstyle.h"
+#include "assets.h"
+
+#include <QApplication>
+#include <QTimer>
 
 namespace tzk {
+
+void prepareApplication()
+{
+    QApplication::setQuitOnLastWindowClosed(false);
+    // Lets Wayland desktops match the window to its menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.tessalyforum.Tzolkara"));
+    installFontStandIns();
+}
+
+void setProgramIconWhenIdle()
+{
+    QTimer::singleShot(0, qApp, [] { QApplication::setWindowIcon(programIcon()); });
+}
 
 FrmStartup::FrmStartup(Platform &platform, QObject *parent)
     : QObject(parent)

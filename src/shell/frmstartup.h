@@ -18,6 +18,15 @@ namespace tzk {
 
 class Platform;
 
+// Application-wide settings made once, before the start-up procedure: the
+// program ends only through UnloadAllAndEnd, the desktop entry's name, and
+// the stand-ins for fonts the system lacks.
+void prepareApplication();
+
+// The program icon, set once the event loop runs: the title bar can take
+// it a moment later, the first window's first frame should not wait for it.
+void setProgramIconWhenIdle();
+
 class FrmStartup final : public QObject, public Navigator
 {
     Q_OBJECT

@@ -21,7 +21,7 @@ enum class MessageIcon { None, Critical, Information };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 
-struct FileDialogSpec {
+struct FileDialogOptions {
     QString title;
     QString filter;        // in Qt's form, e.g. "Mayan Astrology (*.man)"
     QString defaultSuffix; // appended to a typed name without an extension
@@ -38,8 +38,8 @@ public:
 
     // Standard file dialogs; nothing when the user cancels. The save dialog
     // asks before replacing an existing file and refuses read-only ones.
-    virtual std::optional<QString> openFileName(QWidget *parent, const FileDialogSpec &spec) = 0;
-    virtual std::optional<QString> saveFileName(QWidget *parent, const FileDialogSpec &spec) = 0;
+    virtual std::optional<QString> openFileName(QWidget *parent, const FileDialogOptions &options) = 0;
+    virtual std::optional<QString> saveFileName(QWidget *parent, const FileDialogOptions &options) = 0;
 
     // Hands an address to the desktop's default browser; never waits for it.
     virtual bool openUrl(const QUrl &url) = 0;

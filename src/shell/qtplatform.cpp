@@ -58,23 +58,23 @@ MessageAnswer QtPlatform::message(QWidget *parent, const QString &text, MessageI
     return MessageAnswer::Ok;
 }
 
-std::optional<QString> QtPlatform::openFileName(QWidget *parent, const FileDialogSpec &spec)
+std::optional<QString> QtPlatform::openFileName(QWidget *parent, const FileDialogOptions &options)
 {
-    QFileDialog dialog(parent, spec.title, QString(), spec.filter);
+    QFileDialog dialog(parent, options.title, QString(), options.filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(spec.defaultSuffix);
+    dialog.setDefaultSuffix(options.defaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }
 
-std::optional<QString> QtPlatform::saveFileName(QWidget *parent, const FileDialogSpec &spec)
+std::optional<QString> QtPlatform::saveFileName(QWidget *parent, const FileDialogOptions &options)
 {
-    QFileDialog dialog(parent, spec.title, QString(), spec.filter);
+    QFileDialog dialog(parent, options.title, QString(), options.filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(spec.defaultSuffix);
+    dialog.setDefaultSuffix(options.defaultSuffix);
     // Qt's save dialog asks before overwriting by default.
     for (;;) {
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -19,8 +19,8 @@ public:
 
     MessageAnswer message(QWidget *parent, const QString &text, MessageIcon icon,
                           MessageButtons buttons) override;
-    std::optional<QString> openFileName(QWidget *parent, const FileDialogSpec &spec) override;
-    std::optional<QString> saveFileName(QWidget *parent, const FileDialogSpec &spec) override;
+    std::optional<QString> openFileName(QWidget *parent, const FileDialogOptions &options) override;
+    std::optional<QString> saveFileName(QWidget *parent, const FileDialogOptions &options) override;
     bool openUrl(const QUrl &url) override;
     bool hasDefaultPrinter() override;
     QString printOnDefaultPrinter(const QTextDocument &document) override;

@@ -41,6 +41,7 @@ FrmMayanResult::FrmMayanResult(Platform &platform, Navigator &navigator, QWidget
     connect(ui->cmdSave, &QPushButton::clicked, this, &FrmMayanResult::cmdSave_Click);
     connect(ui->mnuBack, &QAction::triggered, this, &FrmMayanResult::mnuBack_Click);
 
+    putBannerInFront(ui->lblFullBrand, ui->lblCobrand); // the designed order
     Form_Load();
     ui->cmdBack->setFocus();
 }

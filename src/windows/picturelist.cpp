@@ -27,7 +27,7 @@ PictureList PictureList::galacticTones()
     QStringList paths;
     for (const ToneRow &row : kToneRows) {
         keys << QString::fromLatin1(row.toneKey.data(), qsizetype(row.toneKey.size()));
-        paths << QStringLiteral(":/tones/%1.jpg").arg(keys.constLast());
+        paths << QStringLiteral(":/tones/%1.jpg").arg(keys.size(), 2, 10, QLatin1Char('0'));
     }
     return PictureList(keys, paths);
 }

@@ -50,6 +50,13 @@ void ReadingWindow::setUpSharedControls(const SharedControls &c)
     linkTo(c.coBrand, &LinkLabel::clicked, m_platform, OpenCoBrandPage);    // lblCobrand_Click
 }
 
+void ReadingWindow::putBannerInFront(LinkLabel *front, LinkLabel *behind)
+{
+    front->raise();
+    front->show();
+    behind->hide();
+}
+
 void ReadingWindow::mnuExit_Click()
 {
     close();

@@ -38,6 +38,11 @@ protected:
     // banner's text and the shared handlers.
     void setUpSharedControls(const SharedControls &controls);
 
+    // Of two banners at the same place only the one in front is seen and
+    // clicked; the one beneath is hidden too, so that it is neither painted
+    // nor read out by a screen reader.
+    static void putBannerInFront(LinkLabel *front, LinkLabel *behind);
+
     void mnuExit_Click();
     void mnuAbout_Click();
     void closeEvent(QCloseEvent *event) override;

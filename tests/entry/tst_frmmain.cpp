@@ -222,9 +222,9 @@ void TestFrmMain::openingAReadingFile()
     click(m_window, "cmdOpen");
     QCOMPARE(m_platform->dialogs.size(), 1);
     QCOMPARE(m_platform->dialogs[0].save, false);
-    QCOMPARE(m_platform->dialogs[0].spec.title, QStringLiteral("Select the source file"));
-    QCOMPARE(m_platform->dialogs[0].spec.filter, QStringLiteral("Mayan Astrology (*.man)"));
-    QCOMPARE(m_platform->dialogs[0].spec.defaultSuffix, QStringLiteral("man"));
+    QCOMPARE(m_platform->dialogs[0].options.title, QStringLiteral("Select the source file"));
+    QCOMPARE(m_platform->dialogs[0].options.filter, QStringLiteral("Mayan Astrology (*.man)"));
+    QCOMPARE(m_platform->dialogs[0].options.defaultSuffix, QStringLiteral("man"));
 
     if (!accepted) {
         QCOMPARE(m_platform->messageTexts(), QStringList{"Please Check The File."});
@@ -316,7 +316,10 @@ void TestFrmMain::menusAndBanners()
     for (const Entry &e : banners) {
         m_platform->urls.clear();
         auto *label = child<QLabel>(m_window, e.name);
-        label->raise(); // only the label in front takes the click
+        // Only the banner in front is seen and takes the click.
+        if (QLatin1String(e.name) != QLatin1String("Label14"))
+            m_window->bringBannerToFront(QLatin1String(e.name) == QLatin1String("lblCobrand"));
+        QVERIFY(label->isVisible());
         QTest::mouseClick(label, Qt::LeftButton);
         QCOMPARE(m_platform->urls, QList<QUrl>{QUrl(QLatin1String(e.url))});
         QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);

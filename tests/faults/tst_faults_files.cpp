@@ -140,7 +140,7 @@ std::optional<QByteArray> unprivileged(const std::function<QByteArray()> &step)
 class VanishingFilePlatform : public FakePlatform
 {
 public:
-    std::optional<QString> openFileName(QWidget *parent, const FileDialogSpec &dialog) override
+    std::optional<QString> openFileName(QWidget *parent, const FileDialogOptions &dialog) override
     {
         const std::optional<QString> path = FakePlatform::openFileName(parent, dialog);
         if (path)

@@ -205,9 +205,9 @@ void TestFrmSave::noPrinterOffersAPdf()
                  MessageIcon::Information, MessageButtons::YesNo);
     QCOMPARE(platform.dialogs.size(), 1);
     QVERIFY(platform.dialogs[0].save);
-    QCOMPARE(platform.dialogs[0].spec.title, "Tzolkara");
-    QCOMPARE(platform.dialogs[0].spec.filter, "PDF Files (*.pdf)");
-    QCOMPARE(platform.dialogs[0].spec.defaultSuffix, "pdf");
+    QCOMPARE(platform.dialogs[0].options.title, "Tzolkara");
+    QCOMPARE(platform.dialogs[0].options.filter, "PDF Files (*.pdf)");
+    QCOMPARE(platform.dialogs[0].options.defaultSuffix, "pdf");
     QVERIFY(fileBytes(path).startsWith("%PDF"));
 
     QProcess convert;
@@ -258,9 +258,9 @@ void TestFrmSave::saveWritesTheReadingFile()
     QVERIFY(platform.messages.isEmpty());
     QCOMPARE(platform.dialogs.size(), 2);
     QVERIFY(platform.dialogs[1].save);
-    QCOMPARE(platform.dialogs[1].spec.title, "Tzolkara");
-    QCOMPARE(platform.dialogs[1].spec.filter, "Rich Text Format (*.man)");
-    QCOMPARE(platform.dialogs[1].spec.defaultSuffix, "man");
+    QCOMPARE(platform.dialogs[1].options.title, "Tzolkara");
+    QCOMPARE(platform.dialogs[1].options.filter, "Rich Text Format (*.man)");
+    QCOMPARE(platform.dialogs[1].options.defaultSuffix, "man");
     QCOMPARE(fileBytes(path), QByteArray::fromHex("A7BAB6B9BAC70D0A868E8E850D0AA2B6C7B8BD0D0A8A0D0A"));
 }
 

@@ -18,15 +18,15 @@ MessageAnswer FakePlatform::message(QWidget *parent, const QString &text, Messag
     return answers.isEmpty() ? MessageAnswer::No : answers.dequeue();
 }
 
-std::optional<QString> FakePlatform::openFileName(QWidget *, const FileDialogSpec &spec)
+std::optional<QString> FakePlatform::openFileName(QWidget *, const FileDialogOptions &options)
 {
-    dialogs << DialogRequest{false, spec};
+    dialogs << DialogRequest{false, options};
     return fileNames.isEmpty() ? std::nullopt : fileNames.dequeue();
 }
 
-std::optional<QString> FakePlatform::saveFileName(QWidget *, const FileDialogSpec &spec)
+std::optional<QString> FakePlatform::saveFileName(QWidget *, const FileDialogOptions &options)
 {
-    dialogs << DialogRequest{true, spec};
+    dialogs << DialogRequest{true, options};
     return fileNames.isEmpty() ? std::nullopt : fileNames.dequeue();
 }
 

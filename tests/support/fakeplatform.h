@@ -26,7 +26,7 @@ struct ShownMessage {
 
 struct DialogRequest {
     bool save;
-    FileDialogSpec spec;
+    FileDialogOptions options;
 };
 
 class FakePlatform : public Platform
@@ -57,8 +57,8 @@ public:
 
     MessageAnswer message(QWidget *parent, const QString &text, MessageIcon icon,
                           MessageButtons buttons) override;
-    std::optional<QString> openFileName(QWidget *parent, const FileDialogSpec &spec) override;
-    std::optional<QString> saveFileName(QWidget *parent, const FileDialogSpec &spec) override;
+    std::optional<QString> openFileName(QWidget *parent, const FileDialogOptions &options) override;
+    std::optional<QString> saveFileName(QWidget *parent, const FileDialogOptions &options) override;
     bool openUrl(const QUrl &url) override;
     bool hasDefaultPrinter() override { return printerAvailable; }
     QString printOnDefaultPrinter(const QTextDocument &document) override;
