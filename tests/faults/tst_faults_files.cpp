@@ -8,6 +8,7 @@
 // Covered elsewhere and not repeated here: a full disk by file-size limit
 // and a path under a file (tst_frmsave); missing, empty, cut-short and
 // out-of-list files (tst_frmmain); the reader's own limits (tst_readingfile).
+#include "testfiles.h"
 #include "drive.h"
 #include "fakenavigator.h"
 #include "fakeplatform.h"
@@ -57,18 +58,6 @@ void setCurrentReading(const ReadingRecord &r)
 {
     MayanReading = r;
     CalculateReading();
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-bool putFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 QStringList entries(const QString &dir)

@@ -9,6 +9,7 @@
 // Qt caches a store within a process, and reports a damaged one only to
 // the first reader there, so repeated starts in one process would not be
 // what the person gets.
+#include "testfiles.h"
 #include "../report/filesizelimit.h"
 #include "qtplatform.h"
 #include "scramble.h"
@@ -66,18 +67,6 @@ QString storeOf(const QString &executable)
 
 QString ownStore() { return storeOf(QCoreApplication::applicationFilePath()); }
 QString probeStore() { return storeOf(QStringLiteral(TZK_PROBE_PATH)); }
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-bool putFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 // A fresh name each time, so that Qt's cache of this process never answers.
 QString scratchName(const QString &dir)

@@ -1,3 +1,4 @@
+#include "testfiles.h"
 #include "filesizelimit.h"
 #include "readingfile.h"
 
@@ -7,6 +8,8 @@
 #include <QTest>
 
 using namespace tzk;
+using tzk::test::fileBytes;
+using tzk::test::putFile;
 
 namespace {
 
@@ -22,18 +25,6 @@ ReadingRecord birth(const QString &name, int year = 1990, const QString &month =
     r.birthMonth = month;
     r.birthDay = qint16(day);
     return r;
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-bool putFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 } // namespace
