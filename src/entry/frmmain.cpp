@@ -6,6 +6,7 @@
 #include "navigator.h"
 #include "platform.h"
 #include "readingfile.h"
+#include "windowstyle.h"
 
 
 namespace tzk {
@@ -36,6 +37,7 @@ FrmMain::FrmMain(Platform &platform, Navigator &navigator, QWidget *parent)
     , ui(std::make_unique<Ui::frmMain>())
 {
     ui->setupUi(this);
+    applyColours();
     setUpSharedControls({ui->Label14, ui->lblFullBrand, ui->lblCobrand, ui->mnuExit, ui->mnuOnline, ui->mnuVisit,
                          ui->mnuUpdate, ui->mnuAbout, ui->mnuDonate, ui->mnuMakeMoney});
 
@@ -50,6 +52,27 @@ FrmMain::FrmMain(Platform &platform, Navigator &navigator, QWidget *parent)
 }
 
 FrmMain::~FrmMain() = default;
+
+void FrmMain::applyColours()
+{
+    const QColor purple(128, 0, 128);
+    const QColor white(255, 255, 255);
+    fillBackground(ui->centralWidget, purple);
+    setColour(ui->Label14, QPalette::WindowText, white);
+    fillBackground(ui->Frame1, purple);
+    setColour(ui->Frame1, QPalette::WindowText, white); // the caption
+    // The frame's children draw on their own backgrounds again.
+    for (QWidget *field : {static_cast<QWidget *>(ui->txtName), static_cast<QWidget *>(ui->cboMonth),
+                           static_cast<QWidget *>(ui->cboDate), static_cast<QWidget *>(ui->cboYear),
+                           static_cast<QWidget *>(ui->cmdCalculate)})
+        field->setPalette(palette());
+    const QColor buttonFace = palette().color(QPalette::Button);
+    fillBackground(ui->fraFullBrand, buttonFace);
+    for (QWidget *banner : {static_cast<QWidget *>(ui->lblFullBrand), static_cast<QWidget *>(ui->lblCobrand)}) {
+        fillBackground(banner, buttonFace);
+        setColour(banner, QPalette::WindowText, QColor(0, 0, 255));
+    }
+}
 
 void FrmMain::Form_Load()
 {

@@ -31,6 +31,7 @@ public:
 
 private:
     void Form_Load();
+    void applyColours();
     void mnuMayan_Click();
 
     std::unique_ptr<Ui::frmMain> ui;

@@ -24,12 +24,6 @@ const QColor kNavy(0, 0, 128);
 const QColor kYellow(255, 255, 0);
 
 
-void paint(QWidget *widget, QPalette::ColorRole role, const QColor &color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, color);
-    widget->setPalette(palette);
-}
 
 // Where Verdana is missing its stand-in may be wider: a one-line label
 // gives up a little size rather than the end of its text.
@@ -86,21 +80,21 @@ FrmExitScreen::~FrmExitScreen() = default;
 void FrmExitScreen::applyLook()
 {
     setFont(verdana(8.25));
-    paint(this, QPalette::Window, Qt::white);
+    setColour(this, QPalette::Window, Qt::white);
 
     QFont title(QStringLiteral("MS Sans Serif"));
     title.setPointSizeF(18);
     ui->Label1->setFont(title);
     ui->Label2->setFont(verdana(9.75, true));
-    paint(ui->Label2, QPalette::WindowText, Qt::black);
+    setColour(ui->Label2, QPalette::WindowText, Qt::black);
     ui->Check1->setFont(verdana(14.25));
     ui->Check1->setText(QStringLiteral("Click Here To Visit ") + QLatin1String(kWebSiteHost)
                         + QStringLiteral(" Now"));
 
     for (QWidget *frame : {static_cast<QWidget *>(ui->Frame2), static_cast<QWidget *>(ui->Frame6)}) {
         frame->setFont(verdana(9.75, true));
-        paint(frame, QPalette::Window, kNavy);
-        paint(frame, QPalette::WindowText, Qt::white);
+        setColour(frame, QPalette::Window, kNavy);
+        setColour(frame, QPalette::WindowText, Qt::white);
     }
     // The frames' bold caption font is theirs alone.
     for (QWidget *field : {static_cast<QWidget *>(ui->txtName), static_cast<QWidget *>(ui->txtEmail),
@@ -113,7 +107,7 @@ void FrmExitScreen::applyLook()
     ui->Label3->setText(QString::fromUtf8(kExitCatalogueParagraph.data(),
                                           static_cast<qsizetype>(kExitCatalogueParagraph.size())));
     ui->lblGoToHome->setFont(verdana(9, true, true));
-    paint(ui->lblGoToHome, QPalette::WindowText, kYellow);
+    setColour(ui->lblGoToHome, QPalette::WindowText, kYellow);
     shrinkToFit(ui->lblGoToHome);
 
     ui->Picture1->setPixmap(programIcon32(devicePixelRatio()));

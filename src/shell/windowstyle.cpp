@@ -64,6 +64,19 @@ void installFontStandIns()
     }
 }
 
+void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+void fillBackground(QWidget *widget, const QColor &colour)
+{
+    setColour(widget, QPalette::Window, colour);
+    widget->setAutoFillBackground(true);
+}
+
 namespace {
 
 qreal fractionalSize(qreal designed)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPalette>
 #include <QPixmap>
 
 class QWidget;
@@ -14,6 +15,14 @@ namespace tzk {
 void fixWindowSize(QWidget *window);
 
 QFont verdana(qreal points, bool bold = false, bool underline = false);
+
+// Sets one colour of a widget's palette; its children inherit it. Palettes
+// rather than style sheets: a style sheet makes Qt draw the whole window
+// through its slower style-sheet style.
+void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour);
+
+// An opaque background of the given colour.
+void fillBackground(QWidget *widget, const QColor &colour);
 
 // Where Verdana or MS Sans Serif is not installed, names the fonts that
 // stand in for them, so that each font is not searched for again and again
