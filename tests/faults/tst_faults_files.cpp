@@ -8,6 +8,7 @@
 // Covered elsewhere and not repeated here: a full disk by file-size limit
 // and a path under a file (tst_frmsave); missing, empty, cut-short and
 // out-of-list files (tst_frmmain); the reader's own limits (tst_readingfile).
+#include "readings.h"
 #include "testfiles.h"
 #include "drive.h"
 #include "fakenavigator.h"
@@ -46,12 +47,7 @@ const QByteArray kOldReading = QByteArray::fromHex("96C3C30D0A868E8A850D0A9FB6C3
 
 ReadingRecord reading(const QString &name, int year, const QString &month, int day)
 {
-    ReadingRecord r;
-    r.personName = name;
-    r.birthYear = qint16(year);
-    r.birthMonth = month;
-    r.birthDay = qint16(day);
-    return r;
+    return birthRecord(name, year, month, day);
 }
 
 void setCurrentReading(const ReadingRecord &r)

@@ -1,3 +1,4 @@
+#include "readings.h"
 #include "testfiles.h"
 #include "filesizelimit.h"
 #include "readingfile.h"
@@ -19,12 +20,7 @@ const ReadingFileLines kExampleLines{"Reader", "1990", "March", "5"};
 
 ReadingRecord birth(const QString &name, int year = 1990, const QString &month = "March", int day = 5)
 {
-    ReadingRecord r;
-    r.personName = name;
-    r.birthYear = qint16(year);
-    r.birthMonth = month;
-    r.birthDay = qint16(day);
-    return r;
+    return test::birthRecord(name, year, month, day);
 }
 
 } // namespace
