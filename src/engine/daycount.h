@@ -3,6 +3,8 @@
 // anchor rows below, so a wrong table cannot build.
 #pragma once
 
+#include <QtGlobal>
+
 #include <array>
 #include <optional>
 #include <string_view>
@@ -15,9 +17,16 @@ inline constexpr int kYearCount = kLastYear - kFirstYear + 1; // 117
 inline constexpr int kPlaces = 260;
 
 // English month names, compared exactly; the count is March-based below.
+// They are data (a reading file stores them) as well as what the month
+// list shows, so a translation changes only what is shown.
+inline constexpr char kMonthContext[] = "Month";
 inline constexpr std::array<std::string_view, 12> kMonthNames{
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
+    QT_TRANSLATE_NOOP("Month", "January"), QT_TRANSLATE_NOOP("Month", "February"),
+    QT_TRANSLATE_NOOP("Month", "March"),   QT_TRANSLATE_NOOP("Month", "April"),
+    QT_TRANSLATE_NOOP("Month", "May"),     QT_TRANSLATE_NOOP("Month", "June"),
+    QT_TRANSLATE_NOOP("Month", "July"),    QT_TRANSLATE_NOOP("Month", "August"),
+    QT_TRANSLATE_NOOP("Month", "September"), QT_TRANSLATE_NOOP("Month", "October"),
+    QT_TRANSLATE_NOOP("Month", "November"), QT_TRANSLATE_NOOP("Month", "December")};
 
 namespace detail {
 
@@ -106,26 +115,41 @@ constexpr std::optional<int> monthIndex(std::string_view name)
     return std::nullopt;
 }
 
-// True when the date exists in the Gregorian calendar and lies in 1900..2016.
-constexpr bool isSupportedDate(int year, int month0, int day)
+// The date rules the entry form asks about. Gregorian leap years: 1900 is
+// not one, so 29 February 1900 is no date.
+enum class DateCheck {
+    Exists,
+    PastEndOfFebruary,   // 29 February in a common year, 30 or 31 February
+    PastEndOfShortMonth, // 31 April, June, September or November
+    OutOfRange,          // a year outside 1900..2016, no such month, a day outside 1..31
+};
+
+constexpr DateCheck checkDate(int year, int month0, int day)
 {
-    if (year < kFirstYear || year > kLastYear || month0 < 0 || month0 > 11 || day < 1)
-        return false;
-    const int last = month0 == 1 ? (detail::isLeapYear(year) ? 29 : 28) : detail::daysInMonth(month0);
-    return day <= last;
+    if (year < kFirstYear || year > kLastYear || month0 < 0 || month0 > 11 || day < 1 || day > 31)
+        return DateCheck::OutOfRange;
+    if (month0 == 1)
+        return day > (detail::isLeapYear(year) ? 29 : 28) ? DateCheck::PastEndOfFebruary : DateCheck::Exists;
+    return day > detail::daysInMonth(month0) ? DateCheck::PastEndOfShortMonth : DateCheck::Exists;
 }
 
-// Place 1..260 of a date, or nothing for a date outside 1900..2016, an
-// unknown month name or a day that does not exist. January and February
-// are counted from 1 March of the year before.
+// Place 1..260 of a date (month0: 0 = January), or nothing for a date that
+// checkDate does not accept. January and February are counted from
+// 1 March of the year before.
+constexpr std::optional<int> DayCount(int year, int month0, int day)
+{
+    if (checkDate(year, month0, day) != DateCheck::Exists)
+        return std::nullopt;
+    const int base = month0 < 2 ? detail::kYearTable[year - kFirstYear] // the year before
+                                : detail::yearValue(year);
+    return detail::wrap(base + detail::offset(month0, day)); // sum in [4, 519]
+}
+
+// The same by English month name; nothing for an unknown name.
 constexpr std::optional<int> DayCount(int year, std::string_view monthName, int day)
 {
     const auto month0 = monthIndex(monthName);
-    if (!month0 || !isSupportedDate(year, *month0, day))
-        return std::nullopt;
-    const int base = *month0 < 2 ? detail::kYearTable[year - kFirstYear] // the year before
-                                 : detail::yearValue(year);
-    return detail::wrap(base + detail::offset(*month0, day)); // sum in [4, 519]
+    return month0 ? DayCount(year, *month0, day) : std::nullopt;
 }
 
 constexpr int DaySign(int place) { return ((place - 1) % 20) + 1; }      // 1..20
@@ -137,5 +161,7 @@ static_assert(DayCount(1900, "January", 1) == 88);
 static_assert(DayCount(1901, "March", 9) == 260);
 static_assert(DayCount(2000, "February", 29) == 11 && DayCount(2000, "March", 1) == 12);
 static_assert(!DayCount(1900, "February", 29) && !DayCount(2016, "april", 1));
+static_assert(checkDate(1900, 1, 29) == DateCheck::PastEndOfFebruary && checkDate(2000, 1, 29) == DateCheck::Exists);
+static_assert(checkDate(2000, 3, 31) == DateCheck::PastEndOfShortMonth && checkDate(2000, 4, 31) == DateCheck::Exists);
 
 } // namespace tzk

@@ -18,8 +18,6 @@ const QString kFebruaryMessage = QStringLiteral("Please Enter Correct Date Or Mo
 const QString kThirtyDayMessage = QStringLiteral("Please Enter Correct Date Or Month !");
 const QString kFileMessage = QStringLiteral("Please Check The File.");
 
-enum MonthPlace { January = 0, February = 1, April = 3, June = 5, September = 8, November = 10 };
-
 // Selects the entry whose text equals `text` exactly; false when none does.
 bool selectEntry(QComboBox *list, const QString &text)
 {
@@ -99,18 +97,17 @@ bool FrmMain::ValidateEntry()
         return false;
     }
 
+    // The lists hold only dates in range; the engine knows which exist.
     const int year = ui->cboYear->currentText().trimmed().toInt();
-    const int month = ui->cboMonth->currentIndex();
-    const int dayPlace = ui->cboDate->currentIndex();
-
-    // Gregorian leap years: 1900 is not one, so 29 February 1900 is no date.
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    if (month == February && dayPlace >= (leap ? 29 : 28)) {
-        m_platform.message(this, kFebruaryMessage, MessageIcon::Information, MessageButtons::Ok);
-        return false;
-    }
-    if ((month == April || month == June || month == September || month == November) && dayPlace == 30) {
+    switch (checkDate(year, ui->cboMonth->currentIndex(), ui->cboDate->currentIndex() + 1)) {
+    case DateCheck::Exists:
+        break;
+    case DateCheck::PastEndOfShortMonth:
         m_platform.message(this, kThirtyDayMessage, MessageIcon::Information, MessageButtons::Ok);
+        return false;
+    case DateCheck::PastEndOfFebruary:
+    case DateCheck::OutOfRange:
+        m_platform.message(this, kFebruaryMessage, MessageIcon::Information, MessageButtons::Ok);
         return false;
     }
     return true;

@@ -15,7 +15,7 @@ const char *const kOrdinals[] = {"first",     "second",     "third",      "fourt
                                  "eleventh",  "twelfth",    "thirteenth", "fourteenth", "fifteenth",
                                  "sixteenth", "seventeenth", "eighteenth", "nineteenth", "twentieth"};
 
-QString qs(std::string_view s) { return QString::fromLatin1(s.data(), qsizetype(s.size())); }
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
 ReadingRecord readingFor(int year, const char *month, int day)
 {
@@ -27,6 +27,65 @@ ReadingRecord readingFor(int year, const char *month, int day)
     return r;
 }
 
+// The form every row must keep: the opening words and the lengths in
+// characters. A text edited to another length fails here, naming its row.
+struct SignForm {
+    const char *opening;
+    int descriptionLength;
+    int famousLength;
+};
+
+const SignForm kSignForms[kSignCount] = {
+    {"The eleventh sign of Mayan", 954, 27},
+    {"Road also known as the", 873, 32},
+    {"Reed - the thirteenth sign", 857, 32},
+    {"Jaguar is the fourteenth sign", 640, 24},
+    {"As the name implies, the", 617, 23},
+    {"Wisdom is the sixteenth sign", 492, 32},
+    {"Earth or the earthquake is", 593, 35},
+    {"The eighteenth sign of the", 692, 29},
+    {"The nineteenth sign of the", 563, 32},
+    {"This is the twentieth sign", 704, 33},
+    {"According to Mayan Astrology, crocodile", 826, 25},
+    {"Wind is the second day", 746, 31},
+    {"The third sign of Mayan", 847, 30},
+    {"Seed is the fourth sign", 932, 24},
+    {"The fifth sign of the", 637, 29},
+    {"Transformer is the sixth sign", 756, 23},
+    {"The seventh sign of Mayan", 910, 22},
+    {"The eighth sign of the", 885, 27},
+    {"Offering or Water - the", 869, 30},
+    {"Dogs are well known for", 839, 24},
+};
+
+struct ToneForm {
+    const char *opening;
+    int length;
+};
+
+const ToneForm kToneForms[kToneCount] = {
+    {"Power and great force are", 412},
+    {"Balance is the keyword describing", 457},
+    {"Versatile and communicative are the", 461},
+    {"Again balance is the keyword", 419},
+    {"Five is the 'elevation of", 448},
+    {"Imbalance is the keyword describing", 400},
+    {"'Energy to catalyze' is what", 435},
+    {"Male authority is the keyword", 528},
+    {"Female authority is the keyword", 391},
+    {"The keyword describing this particular", 360},
+    {"Resolution is the keyword that", 215},
+    {"Strong and abundant energy is", 271},
+    {"Realization is the keyword that", 429},
+};
+
+// One paragraph: no line break, no blank at either end.
+void checkParagraph(const QString &text)
+{
+    QVERIFY2(!text.contains(u'\n') && !text.contains(u'\r'), "holds a line break");
+    QVERIFY2(!text.startsWith(u' ') && !text.endsWith(u' '), "starts or ends with a blank");
+}
+
 } // namespace
 
 class TestCatalogue : public QObject
@@ -34,6 +93,10 @@ class TestCatalogue : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void signRowForm_data();
+    void signRowForm();
+    void toneRowForm_data();
+    void toneRowForm();
     void firstAndLastRows();
     void gemstonesKeepTheirTrailingBlank();
     void descriptionsNameTheirOwnPlaceInTheCount();
@@ -41,6 +104,54 @@ private Q_SLOTS:
     void secondCalculationReplacesEveryComputedField();
     void pictureKeysFollowCatalogueOrder();
 };
+
+void TestCatalogue::signRowForm_data()
+{
+    QTest::addColumn<int>("row");
+    for (int row = 1; row <= kSignCount; ++row)
+        QTest::addRow("%d %s", row, qPrintable(staticString(signTexts(row).englishName))) << row;
+}
+
+void TestCatalogue::signRowForm()
+{
+    QFETCH(int, row);
+    const SignTexts sign = signTexts(row);
+    const SignForm &form = kSignForms[row - 1];
+    const QString description = staticString(sign.signDescription);
+    const QString opening = QString::fromUtf8(form.opening);
+    QCOMPARE(description.left(opening.size()), opening);
+    QCOMPARE(description.size(), form.descriptionLength);
+    checkParagraph(description);
+    const QString famous = staticString(sign.famousPersons);
+    QCOMPARE(famous.size(), form.famousLength);
+    QCOMPARE(famous.split(QStringLiteral(", ")).size(), 2);
+    // The UTF-16 texts are the UTF-8 rows, character for character.
+    QCOMPARE(description, qs(signRow(row).signDescription));
+    QCOMPARE(famous, qs(signRow(row).famousPersons));
+    for (int other = 1; other < row; ++other) {
+        QVERIFY(signTexts(other).mayanName != sign.mayanName);
+        QVERIFY(signTexts(other).englishName != sign.englishName);
+    }
+}
+
+void TestCatalogue::toneRowForm_data()
+{
+    QTest::addColumn<int>("tone");
+    for (int tone = 1; tone <= kToneCount; ++tone)
+        QTest::addRow("%d %s", tone, qPrintable(staticString(toneTexts(tone).toneKey))) << tone;
+}
+
+void TestCatalogue::toneRowForm()
+{
+    QFETCH(int, tone);
+    const QString description = staticString(toneTexts(tone).toneDescription);
+    const QString opening = QString::fromUtf8(kToneForms[tone - 1].opening);
+    QCOMPARE(description.left(opening.size()), opening);
+    QCOMPARE(description.size(), kToneForms[tone - 1].length);
+    checkParagraph(description);
+    // Only the second tone keeps two blanks after its first sentence.
+    QCOMPARE(description.contains(QStringLiteral(".  ")), tone == 2);
+}
 
 void TestCatalogue::firstAndLastRows()
 {
