@@ -27,9 +27,9 @@ void BM_CalculateToPaintedResult(benchmark::State &state)
     startup.Form_Load();
     for (auto _ : state) {
         test::fillEntry(startup.mainWindow(), QStringLiteral("Ann"), QStringLiteral("March"), 14, 1975);
-        startup.mainWindow()->cmdCalculate_Click();
+        test::click(startup.mainWindow(), "cmdCalculate");
         benchmark::DoNotOptimize(startup.resultWindow()->grab());
-        startup.resultWindow()->cmdBack_Click();
+        test::click(startup.resultWindow(), "cmdBack");
         test::settle();
     }
 }

@@ -1,33 +1,55 @@
 #!/usr/bin/env bash
-# Start-up against a bare Qt window: runs both in turn (A B A B ...),
-# headless, and prints the medians of wall time and peak memory and their
-# ratios. Usage: bench/startup.sh [pairs]   (after: cmake --build --preset bench)
+# Start-up against a bare Qt window with the same controls: whole processes,
+# headless, from exec to the first paint of the main window, run in turn
+# (A B A B ...). Two cases: a kept home folder (every later start) and a
+# fresh one for each run (a first start: no settings, no lock folder yet).
+# Prints, per case, the medians of wall time and peak memory and the
+# medians of the per-pair ratios.
+# Usage: bench/startup.sh [pairs] [bin dir]   (after: cmake --build --preset bench)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-pairs=${1:-20}
-bin=build/bench/bench
+pairs=${1:-31}
+bin=${2:-build/bench/bench}
 export QT_QPA_PLATFORM=offscreen
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-export XDG_RUNTIME_DIR=$tmp XDG_CONFIG_HOME=$tmp/config XDG_CACHE_HOME=$tmp/cache
+export XDG_RUNTIME_DIR=$tmp/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-measure() { # prints "seconds kilobytes"; time(1) counts only hundredths
+# Prints "seconds kilobytes" for one run of $1 with HOME at $2; time(1)
+# alone counts only hundredths.
+measure() {
     local start end
     start=$EPOCHREALTIME
-    /usr/bin/time -f '%M' -o "$tmp/t" "$1" >/dev/null 2>&1
+    HOME=$2 XDG_CONFIG_HOME=$2/.config XDG_CACHE_HOME=$2/.cache \
+        /usr/bin/time -f '%M' -o "$tmp/t" "$1" >/dev/null 2>&1
     end=$EPOCHREALTIME
     echo "$(echo "$end - $start" | bc -l) $(cat "$tmp/t")"
 }
-: >"$tmp/a"; : >"$tmp/b"
-"$bin/tzk_startup_probe" >/dev/null 2>&1 || true # first run stores the reminder date
-for _ in $(seq "$pairs"); do
-    measure "$bin/tzk_startup_probe" >>"$tmp/a"
-    measure "$bin/tzk_bare_window" >>"$tmp/b"
-done
-median() { sort -n | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
-a_t=$(cut -d' ' -f1 "$tmp/a" | median); b_t=$(cut -d' ' -f1 "$tmp/b" | median)
-a_m=$(cut -d' ' -f2 "$tmp/a" | median); b_m=$(cut -d' ' -f2 "$tmp/b" | median)
-printf 'pairs: %s\n' "$pairs"
-printf 'Tzolkara start-up: %.3f s, %.1f MiB\n' "$a_t" "$(echo "$a_m/1024" | bc -l)"
-printf 'bare window:       %.3f s, %.1f MiB\n' "$b_t" "$(echo "$b_m/1024" | bc -l)"
-printf 'ratio: wall %.2f, memory %.2f\n' "$(echo "$a_t/$b_t" | bc -l)" "$(echo "$a_m/$b_m" | bc -l)"
+
+median() { sort -g | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
+
+run_case() { # $1: kept or fresh
+    local a b home i
+    : >"$tmp/pairs"
+    mkdir -p "$tmp/kept"
+    [ "$1" = kept ] && measure "$bin/tzk_startup_probe" "$tmp/kept" >/dev/null # stores the reminder date
+    for i in $(seq "$pairs"); do
+        home=$tmp/kept
+        [ "$1" = fresh ] && home=$(mktemp -d "$tmp/home.XXXX")
+        a=$(measure "$bin/tzk_startup_probe" "$home")
+        [ "$1" = fresh ] && home=$(mktemp -d "$tmp/home.XXXX")
+        b=$(measure "$bin/tzk_bare_window" "$home")
+        echo "$a $b" >>"$tmp/pairs"
+    done
+    local at bt am bm rt rm
+    at=$(cut -d' ' -f1 "$tmp/pairs" | median); am=$(cut -d' ' -f2 "$tmp/pairs" | median)
+    bt=$(cut -d' ' -f3 "$tmp/pairs" | median); bm=$(cut -d' ' -f4 "$tmp/pairs" | median)
+    rt=$(awk '{print $1/$3}' "$tmp/pairs" | median); rm=$(awk '{print $2/$4}' "$tmp/pairs" | median)
+    printf '%-5s home: Tzolkara %.3f s %.1f MiB, bare window %.3f s %.1f MiB; ratio wall %.2f, memory %.2f\n' \
+        "$1" "$at" "$(echo "$am/1024" | bc -l)" "$bt" "$(echo "$bm/1024" | bc -l)" "$rt" "$rm"
+}
+
+echo "pairs: $pairs"
+run_case kept
+run_case fresh

@@ -30,9 +30,10 @@ class QuietNavigator : public tzk::Navigator
 public:
     void showMainWindow() override {}
     void showResultWindow() override {}
-    void showExitScreen() override {}
-    void hideExitScreen() override {}
-    void unloadAllAndEnd() override {}
+    void showAboutWindow(QWidget *) override {}
+    void ShowExitScreen() override {}
+    void HideExitScreen() override {}
+    void UnloadAllAndEnd() override {}
 };
 
 bool save(QWidget *window, const QString &path)

@@ -32,21 +32,21 @@ bool selectEntry(QComboBox *list, const QString &text)
 
 FrmMain::FrmMain(Platform &platform, Navigator &navigator, QWidget *parent)
     : ReadingWindow(platform, navigator, parent)
-    , ui(std::make_unique<Ui::frmMain>())
+    , m_ui(std::make_unique<Ui::frmMain>())
 {
-    ui->setupUi(this);
+    m_ui->setupUi(this);
     applyColours();
-    setUpSharedControls({ui->Label14, ui->lblFullBrand, ui->lblCobrand, ui->mnuExit, ui->mnuOnline, ui->mnuVisit,
-                         ui->mnuUpdate, ui->mnuAbout, ui->mnuDonate, ui->mnuMakeMoney});
+    setUpSharedControls({m_ui->Label14, m_ui->lblFullBrand, m_ui->lblCobrand, m_ui->mnuExit, m_ui->mnuOnline, m_ui->mnuVisit,
+                         m_ui->mnuUpdate, m_ui->mnuAbout, m_ui->mnuDonate, m_ui->mnuMakeMoney});
 
-    connect(ui->cmdCalculate, &QPushButton::clicked, this, &FrmMain::cmdCalculate_Click);
-    connect(ui->cmdOpen, &QPushButton::clicked, this, &FrmMain::cmdOpen_Click);
-    connect(ui->mnuMayan, &QAction::triggered, this, &FrmMain::mnuMayan_Click);
+    connect(m_ui->cmdCalculate, &QPushButton::clicked, this, &FrmMain::cmdCalculate_Click);
+    connect(m_ui->cmdOpen, &QPushButton::clicked, this, &FrmMain::cmdOpen_Click);
+    connect(m_ui->mnuMayan, &QAction::triggered, this, &FrmMain::mnuMayan_Click);
 
     Form_Load();
     // Open where the keyboard order begins; Qt would otherwise start with
     // the control created first, the open button.
-    ui->txtName->setFocus();
+    m_ui->txtName->setFocus();
 }
 
 FrmMain::~FrmMain() = default;
@@ -55,18 +55,18 @@ void FrmMain::applyColours()
 {
     const QColor purple(128, 0, 128);
     const QColor white(255, 255, 255);
-    fillBackground(ui->centralWidget, purple);
-    setColour(ui->Label14, QPalette::WindowText, white);
-    fillBackground(ui->Frame1, purple);
-    setColour(ui->Frame1, QPalette::WindowText, white); // the caption
+    fillBackground(m_ui->centralWidget, purple);
+    setColour(m_ui->Label14, QPalette::WindowText, white);
+    fillBackground(m_ui->Frame1, purple);
+    setColour(m_ui->Frame1, QPalette::WindowText, white); // the caption
     // The frame's children draw on their own backgrounds again.
-    for (QWidget *field : {static_cast<QWidget *>(ui->txtName), static_cast<QWidget *>(ui->cboMonth),
-                           static_cast<QWidget *>(ui->cboDate), static_cast<QWidget *>(ui->cboYear),
-                           static_cast<QWidget *>(ui->cmdCalculate)})
+    for (QWidget *field : {static_cast<QWidget *>(m_ui->txtName), static_cast<QWidget *>(m_ui->cboMonth),
+                           static_cast<QWidget *>(m_ui->cboDate), static_cast<QWidget *>(m_ui->cboYear),
+                           static_cast<QWidget *>(m_ui->cmdCalculate)})
         field->setPalette(palette());
     const QColor buttonFace = palette().color(QPalette::Button);
-    fillBackground(ui->fraFullBrand, buttonFace);
-    for (QWidget *banner : {static_cast<QWidget *>(ui->lblFullBrand), static_cast<QWidget *>(ui->lblCobrand)}) {
+    fillBackground(m_ui->fraFullBrand, buttonFace);
+    for (QWidget *banner : {static_cast<QWidget *>(m_ui->lblFullBrand), static_cast<QWidget *>(m_ui->lblCobrand)}) {
         fillBackground(banner, buttonFace);
         setColour(banner, QPalette::WindowText, QColor(0, 0, 255));
     }
@@ -74,32 +74,32 @@ void FrmMain::applyColours()
 
 void FrmMain::Form_Load()
 {
-    ui->cboMonth->clear();
+    m_ui->cboMonth->clear();
     for (const std::string_view name : kMonthNames)
-        ui->cboMonth->addItem(QString::fromLatin1(name.data(), qsizetype(name.size())));
-    ui->cboDate->clear();
+        m_ui->cboMonth->addItem(QString::fromLatin1(name.data(), qsizetype(name.size())));
+    m_ui->cboDate->clear();
     for (int day = 1; day <= 31; ++day)
-        ui->cboDate->addItem(QString::number(day));
-    ui->cboYear->clear();
+        m_ui->cboDate->addItem(QString::number(day));
+    m_ui->cboYear->clear();
     for (int year = kFirstYear; year <= kLastYear; ++year)
-        ui->cboYear->addItem(QString::number(year));
-    ui->cboMonth->setCurrentIndex(0);
-    ui->cboDate->setCurrentIndex(0);
-    ui->cboYear->setCurrentIndex(0);
-    ui->txtName->clear();
+        m_ui->cboYear->addItem(QString::number(year));
+    m_ui->cboMonth->setCurrentIndex(0);
+    m_ui->cboDate->setCurrentIndex(0);
+    m_ui->cboYear->setCurrentIndex(0);
+    m_ui->txtName->clear();
 }
 
 bool FrmMain::ValidateEntry()
 {
-    if (ui->txtName->text().trimmed().isEmpty()) {
+    if (m_ui->txtName->text().trimmed().isEmpty()) {
         m_platform.message(this, kNameMessage, MessageIcon::Critical, MessageButtons::Ok);
-        ui->txtName->setFocus();
+        m_ui->txtName->setFocus();
         return false;
     }
 
     // The lists hold only dates in range; the engine knows which exist.
-    const int year = ui->cboYear->currentText().trimmed().toInt();
-    switch (checkDate(year, ui->cboMonth->currentIndex(), ui->cboDate->currentIndex() + 1)) {
+    const int year = m_ui->cboYear->currentText().trimmed().toInt();
+    switch (checkDate(year, m_ui->cboMonth->currentIndex(), m_ui->cboDate->currentIndex() + 1)) {
     case DateCheck::Exists:
         break;
     case DateCheck::PastEndOfShortMonth:
@@ -117,14 +117,14 @@ void FrmMain::cmdCalculate_Click()
 {
     if (!ValidateEntry())
         return;
-    MayanReading.personName = ui->txtName->text().trimmed();
-    MayanReading.birthYear = qint16(ui->cboYear->currentText().trimmed().toShort());
-    MayanReading.birthMonth = ui->cboMonth->currentText().trimmed();
-    MayanReading.birthDay = qint16(ui->cboDate->currentText().trimmed().toShort());
+    MayanReading.personName = m_ui->txtName->text().trimmed();
+    MayanReading.birthYear = qint16(m_ui->cboYear->currentText().trimmed().toShort());
+    MayanReading.birthMonth = m_ui->cboMonth->currentText().trimmed();
+    MayanReading.birthDay = qint16(m_ui->cboDate->currentText().trimmed().toShort());
     CalculateReading();
     m_navigator.showResultWindow();
     close(); // a navigation step: the unload brings up the exit screen ...
-    m_navigator.hideExitScreen(); // ... which is hidden again at once
+    m_navigator.HideExitScreen(); // ... which is hidden again at once
 }
 
 void FrmMain::cmdOpen_Click()
@@ -148,25 +148,25 @@ void FrmMain::cmdOpen_Click()
     const auto inList = [](const QComboBox *list, const QString &text) {
         return list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0;
     };
-    if (!lines || !inList(ui->cboYear, lines->year) || !inList(ui->cboMonth, lines->month)
-        || !inList(ui->cboDate, lines->day)) {
+    if (!lines || !inList(m_ui->cboYear, lines->year) || !inList(m_ui->cboMonth, lines->month)
+        || !inList(m_ui->cboDate, lines->day)) {
         m_platform.message(this, kFileMessage, MessageIcon::Critical, MessageButtons::Ok);
         return;
     }
 
-    ui->txtName->setText(lines->name);
-    selectEntry(ui->cboYear, lines->year);
-    selectEntry(ui->cboMonth, lines->month);
-    selectEntry(ui->cboDate, lines->day);
+    m_ui->txtName->setText(lines->name);
+    selectEntry(m_ui->cboYear, lines->year);
+    selectEntry(m_ui->cboMonth, lines->month);
+    selectEntry(m_ui->cboDate, lines->day);
     cmdCalculate_Click();
 }
 
 void FrmMain::bringBannerToFront(bool coBrand)
 {
     if (coBrand)
-        putBannerInFront(ui->lblCobrand, ui->lblFullBrand);
+        putBannerInFront(m_ui->lblCobrand, m_ui->lblFullBrand);
     else
-        putBannerInFront(ui->lblFullBrand, ui->lblCobrand);
+        putBannerInFront(m_ui->lblFullBrand, m_ui->lblCobrand);
 }
 
 void FrmMain::mnuMayan_Click()

@@ -20,21 +20,19 @@ public:
     FrmMain(Platform &platform, Navigator &navigator, QWidget *parent = nullptr);
     ~FrmMain() override;
 
-    // True when the entry may be calculated; otherwise shows why.
-    bool ValidateEntry();
-
     // Brings one of the two overlapping banners to the front.
     void bringBannerToFront(bool coBrand);
 
-    void cmdCalculate_Click();
-    void cmdOpen_Click();
-
 private:
     void Form_Load();
+    // True when the entry may be calculated; otherwise shows why.
+    bool ValidateEntry();
+    void cmdCalculate_Click();
+    void cmdOpen_Click();
     void applyColours();
     void mnuMayan_Click();
 
-    std::unique_ptr<Ui::frmMain> ui;
+    std::unique_ptr<Ui::frmMain> m_ui;
 };
 
 } // namespace tzk

@@ -53,11 +53,11 @@ bool isSpace(QChar c)
 
 FrmExitScreen::FrmExitScreen(Platform &platform, Navigator &navigator, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
-    , ui(std::make_unique<Ui::frmExitScreen>())
+    , m_ui(std::make_unique<Ui::frmExitScreen>())
     , m_platform(platform)
     , m_navigator(navigator)
 {
-    ui->setupUi(this);
+    m_ui->setupUi(this);
     // It comes up over the window the user just closed, but must not take
     // the keyboard from whatever the user turns to next.
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -65,12 +65,12 @@ FrmExitScreen::FrmExitScreen(Platform &platform, Navigator &navigator, QWidget *
     setUpFields();
     fixWindowSize(this);
 
-    connect(ui->cmdSubmit, &QPushButton::clicked, this, &FrmExitScreen::cmdSubmit_Click);
-    connect(ui->Check1, &QCheckBox::toggled, this, &FrmExitScreen::Check1_Click);
-    connect(ui->lblGoToHome, &LinkLabel::clicked, this, &FrmExitScreen::lblGoToHome_Click);
-    connect(ui->cmdClose, &QPushButton::clicked, this, &FrmExitScreen::cmdClose_Click);
-    connect(ui->txtEmail, &QLineEdit::textEdited, this, [this] { emailEdited(ui->txtEmail); });
-    connect(ui->txtFriendEmail, &QLineEdit::textEdited, this, [this] { emailEdited(ui->txtFriendEmail); });
+    connect(m_ui->cmdSubmit, &QPushButton::clicked, this, &FrmExitScreen::cmdSubmit_Click);
+    connect(m_ui->Check1, &QCheckBox::toggled, this, &FrmExitScreen::Check1_Click);
+    connect(m_ui->lblGoToHome, &LinkLabel::clicked, this, &FrmExitScreen::lblGoToHome_Click);
+    connect(m_ui->cmdClose, &QPushButton::clicked, this, &FrmExitScreen::cmdClose_Click);
+    connect(m_ui->txtEmail, &QLineEdit::textEdited, this, [this] { emailEdited(m_ui->txtEmail); });
+    connect(m_ui->txtFriendEmail, &QLineEdit::textEdited, this, [this] { emailEdited(m_ui->txtFriendEmail); });
 
     Form_Load();
 }
@@ -84,45 +84,45 @@ void FrmExitScreen::applyLook()
 
     QFont title(QStringLiteral("MS Sans Serif"));
     title.setPointSizeF(18);
-    ui->Label1->setFont(title);
-    ui->Label2->setFont(verdana(9.75, true));
-    setColour(ui->Label2, QPalette::WindowText, Qt::black);
-    ui->Check1->setFont(verdana(14.25));
-    ui->Check1->setText(QStringLiteral("Click Here To Visit ") + QLatin1String(kWebSiteHost)
+    m_ui->Label1->setFont(title);
+    m_ui->Label2->setFont(verdana(9.75, true));
+    setColour(m_ui->Label2, QPalette::WindowText, Qt::black);
+    m_ui->Check1->setFont(verdana(14.25));
+    m_ui->Check1->setText(QStringLiteral("Click Here To Visit ") + QLatin1String(kWebSiteHost)
                         + QStringLiteral(" Now"));
 
-    for (QWidget *frame : {static_cast<QWidget *>(ui->Frame2), static_cast<QWidget *>(ui->Frame6)}) {
+    for (QWidget *frame : {static_cast<QWidget *>(m_ui->Frame2), static_cast<QWidget *>(m_ui->Frame6)}) {
         frame->setFont(verdana(9.75, true));
         setColour(frame, QPalette::Window, kNavy);
         setColour(frame, QPalette::WindowText, Qt::white);
     }
     // The frames' bold caption font is theirs alone.
-    for (QWidget *field : {static_cast<QWidget *>(ui->txtName), static_cast<QWidget *>(ui->txtEmail),
-                           static_cast<QWidget *>(ui->txtFriendName), static_cast<QWidget *>(ui->txtFriendEmail),
-                           static_cast<QWidget *>(ui->txtMessage)})
+    for (QWidget *field : {static_cast<QWidget *>(m_ui->txtName), static_cast<QWidget *>(m_ui->txtEmail),
+                           static_cast<QWidget *>(m_ui->txtFriendName), static_cast<QWidget *>(m_ui->txtFriendEmail),
+                           static_cast<QWidget *>(m_ui->txtMessage)})
         field->setFont(verdana(8.25));
-    ui->cmdSubmit->setFont(verdana(8.25, true));
+    m_ui->cmdSubmit->setFont(verdana(8.25, true));
 
-    ui->Label3->setFont(verdana(9));
-    ui->Label3->setText(QString::fromUtf8(kExitCatalogueParagraph.data(),
+    m_ui->Label3->setFont(verdana(9));
+    m_ui->Label3->setText(QString::fromUtf8(kExitCatalogueParagraph.data(),
                                           static_cast<qsizetype>(kExitCatalogueParagraph.size())));
-    ui->lblGoToHome->setFont(verdana(9, true, true));
-    setColour(ui->lblGoToHome, QPalette::WindowText, kYellow);
-    shrinkToFit(ui->lblGoToHome);
+    m_ui->lblGoToHome->setFont(verdana(9, true, true));
+    setColour(m_ui->lblGoToHome, QPalette::WindowText, kYellow);
+    shrinkToFit(m_ui->lblGoToHome);
 
-    ui->Picture1->setPixmap(programIcon32(devicePixelRatio()));
+    m_ui->Picture1->setPixmap(programIcon32(devicePixelRatio()));
 }
 
 void FrmExitScreen::setUpFields()
 {
-    for (QObject *field : {static_cast<QObject *>(ui->txtName), static_cast<QObject *>(ui->txtEmail),
-                           static_cast<QObject *>(ui->txtFriendName), static_cast<QObject *>(ui->txtFriendEmail)}) {
+    for (QObject *field : {static_cast<QObject *>(m_ui->txtName), static_cast<QObject *>(m_ui->txtEmail),
+                           static_cast<QObject *>(m_ui->txtFriendName), static_cast<QObject *>(m_ui->txtFriendEmail)}) {
         setFieldText(field, QLatin1String(placeholderOf(field)));
         field->installEventFilter(this);
     }
     // Not the bare placeholder: the line break makes it pass as a message.
-    setFieldText(ui->txtMessage, QLatin1String(kMessagePlaceholder) + QStringLiteral("\r\n"));
-    ui->txtMessage->installEventFilter(this);
+    setFieldText(m_ui->txtMessage, QLatin1String(kMessagePlaceholder) + QStringLiteral("\r\n"));
+    m_ui->txtMessage->installEventFilter(this);
 }
 
 void FrmExitScreen::Form_Load()
@@ -132,7 +132,7 @@ void FrmExitScreen::Form_Load()
     const int last = static_cast<int>(kExitPromoTexts.size()) - 1;
     const int k = std::min(static_cast<int>(r * static_cast<double>(kExitPromoTexts.size())), last);
     const std::string_view promo = kExitPromoTexts[static_cast<std::size_t>(k)];
-    ui->Label2->setText(QString::fromUtf8(promo.data(), static_cast<qsizetype>(promo.size())));
+    m_ui->Label2->setText(QString::fromUtf8(promo.data(), static_cast<qsizetype>(promo.size())));
 }
 
 void FrmExitScreen::closeEvent(QCloseEvent *event)
@@ -144,19 +144,19 @@ void FrmExitScreen::closeEvent(QCloseEvent *event)
 
 void FrmExitScreen::Form_Unload()
 {
-    m_navigator.unloadAllAndEnd();
+    m_navigator.UnloadAllAndEnd();
 }
 
 void FrmExitScreen::cmdClose_Click()
 {
-    m_navigator.unloadAllAndEnd();
+    m_navigator.UnloadAllAndEnd();
 }
 
 void FrmExitScreen::Check1_Click()
 {
-    if (!ui->Check1->isChecked())
+    if (!m_ui->Check1->isChecked())
         return;
-    ui->Check1->setChecked(false); // toggles again, and that call finds the box clear
+    m_ui->Check1->setChecked(false); // toggles again, and that call finds the box clear
     OpenHomePage(m_platform);
 }
 
@@ -167,9 +167,9 @@ void FrmExitScreen::lblGoToHome_Click()
 
 void FrmExitScreen::cmdSubmit_Click()
 {
-    m_referral = Referral{trimSpaces(fieldText(ui->txtName)), trimSpaces(fieldText(ui->txtEmail)),
-                          trimSpaces(fieldText(ui->txtMessage)), trimSpaces(fieldText(ui->txtFriendName)),
-                          trimSpaces(fieldText(ui->txtFriendEmail))};
+    m_referral = Referral{trimSpaces(fieldText(m_ui->txtName)), trimSpaces(fieldText(m_ui->txtEmail)),
+                          trimSpaces(fieldText(m_ui->txtMessage)), trimSpaces(fieldText(m_ui->txtFriendName)),
+                          trimSpaces(fieldText(m_ui->txtFriendEmail))};
     if (const std::optional<QString> problem = submitProblem(m_referral)) {
         m_platform.message(this, *problem, MessageIcon::Critical, MessageButtons::Ok);
         return;
@@ -271,22 +271,22 @@ void FrmExitScreen::setFieldText(QObject *field, const QString &text)
 
 const char *FrmExitScreen::placeholderOf(const QObject *field) const
 {
-    if (field == ui->txtName)
+    if (field == m_ui->txtName)
         return kNamePlaceholder;
-    if (field == ui->txtEmail)
+    if (field == m_ui->txtEmail)
         return kEmailPlaceholder;
-    if (field == ui->txtMessage)
+    if (field == m_ui->txtMessage)
         return kMessagePlaceholder;
-    if (field == ui->txtFriendName)
+    if (field == m_ui->txtFriendName)
         return kFriendNamePlaceholder;
-    if (field == ui->txtFriendEmail)
+    if (field == m_ui->txtFriendEmail)
         return kFriendEmailPlaceholder;
     return nullptr;
 }
 
 bool FrmExitScreen::isEmailField(const QObject *field) const
 {
-    return field == ui->txtEmail || field == ui->txtFriendEmail;
+    return field == m_ui->txtEmail || field == m_ui->txtFriendEmail;
 }
 
 } // namespace tzk

@@ -52,7 +52,7 @@ private:
     const char *placeholderOf(const QObject *field) const;
     bool isEmailField(const QObject *field) const;
 
-    std::unique_ptr<Ui::frmExitScreen> ui;
+    std::unique_ptr<Ui::frmExitScreen> m_ui;
     Platform &m_platform;
     Navigator &m_navigator;
     Referral m_referral; // the field texts as the last submit saw them

@@ -1,12 +1,12 @@
 #include "frmstartup.h"
 
+#include "frmabout.h"
 #include "frmexitscreen.h"
 #include "frmmain.h"
 #include "frmmayanresult.h"
 #include "platform.h"
 #include "updatereminder.h"
 #include "windowstyle.h"
-#include "assets.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -39,6 +39,10 @@ FrmStartup::~FrmStartup()
     delete m_main;
     delete m_exitScreen;
 }
+
+FrmMain *FrmStartup::mainWindow() const { return m_main; }
+FrmMayanResult *FrmStartup::resultWindow() const { return m_result; }
+FrmExitScreen *FrmStartup::exitScreen() const { return m_exitScreen; }
 
 void FrmStartup::Form_Load()
 {
@@ -82,6 +86,12 @@ void FrmStartup::showResultWindow()
     m_result->show();
 }
 
+void FrmStartup::showAboutWindow(QWidget *over)
+{
+    FrmAbout about(m_platform, over);
+    about.exec();
+}
+
 FrmExitScreen *FrmStartup::loadExitScreen()
 {
     if (!m_exitScreen)
@@ -89,21 +99,21 @@ FrmExitScreen *FrmStartup::loadExitScreen()
     return m_exitScreen;
 }
 
-void FrmStartup::showExitScreen()
+void FrmStartup::ShowExitScreen()
 {
     if (m_ending)
         return;
     loadExitScreen()->show();
 }
 
-void FrmStartup::hideExitScreen()
+void FrmStartup::HideExitScreen()
 {
     if (m_ending)
         return;
     loadExitScreen()->hide();
 }
 
-void FrmStartup::unloadAllAndEnd()
+void FrmStartup::UnloadAllAndEnd()
 {
     if (m_ending)
         return; // the windows' own unload handling calls back here

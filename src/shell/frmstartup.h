@@ -6,9 +6,6 @@
 //                                       \-> FrmExitScreen -> UnloadAllAndEnd
 #pragma once
 
-#include "frmexitscreen.h"
-#include "frmmain.h"
-#include "frmmayanresult.h"
 #include "navigator.h"
 
 #include <QObject>
@@ -16,6 +13,9 @@
 
 namespace tzk {
 
+class FrmExitScreen;
+class FrmMain;
+class FrmMayanResult;
 class Platform;
 
 // Application-wide settings made once, before the start-up procedure: the
@@ -41,17 +41,18 @@ public:
 
     void showMainWindow() override;
     void showResultWindow() override;
-    void showExitScreen() override;
-    void hideExitScreen() override;
-    void unloadAllAndEnd() override;
-    void UnloadAllAndEnd() { unloadAllAndEnd(); }
+    void showAboutWindow(QWidget *over) override;
+    void ShowExitScreen() override;
+    void HideExitScreen() override;
+    void UnloadAllAndEnd() override;
 
     // The number CoBrand_Randomize drew last (0 before the first draw).
     qint16 intCoBrandRandomNumber = 0;
 
-    FrmMain *mainWindow() const { return m_main; }
-    FrmMayanResult *resultWindow() const { return m_result; }
-    FrmExitScreen *exitScreen() const { return m_exitScreen; }
+    // The windows that are loaded now, or null.
+    FrmMain *mainWindow() const;
+    FrmMayanResult *resultWindow() const;
+    FrmExitScreen *exitScreen() const;
 
 private:
     FrmExitScreen *loadExitScreen();

@@ -12,16 +12,16 @@ namespace tzk {
 
 FrmAbout::FrmAbout(Platform &platform, QWidget *parent)
     : QDialog(parent)
-    , ui(std::make_unique<Ui::frmAbout>())
+    , m_ui(std::make_unique<Ui::frmAbout>())
     , m_platform(platform)
 {
-    ui->setupUi(this);
+    m_ui->setupUi(this);
     applyLook();
     fixWindowSize(this);
 
-    connect(ui->cmdOK, &QPushButton::clicked, this, &FrmAbout::cmdOK_Click);
-    connect(ui->lblHomePage, &LinkLabel::clicked, this, &FrmAbout::lblHomePage_Click);
-    connect(ui->lblCoBrand, &LinkLabel::clicked, this, &FrmAbout::lblCoBrand_Click);
+    connect(m_ui->cmdOK, &QPushButton::clicked, this, &FrmAbout::cmdOK_Click);
+    connect(m_ui->lblHomePage, &LinkLabel::clicked, this, &FrmAbout::lblHomePage_Click);
+    connect(m_ui->lblCoBrand, &LinkLabel::clicked, this, &FrmAbout::lblCoBrand_Click);
 
     Form_Load();
 }
@@ -38,20 +38,20 @@ void FrmAbout::applyLook()
 
     QPalette white = palette;
     white.setColor(QPalette::Window, Qt::white);
-    ui->Line1->setPalette(white);
+    m_ui->Line1->setPalette(white);
     QPalette yellow = palette;
     yellow.setColor(QPalette::WindowText, QColor(255, 255, 0));
-    ui->lblHomePage->setPalette(yellow);
-    ui->lblCoBrand->setPalette(yellow);
+    m_ui->lblHomePage->setPalette(yellow);
+    m_ui->lblCoBrand->setPalette(yellow);
 
-    ui->Label2->setFont(verdana(14.25, true));
-    ui->lblHomePage->setFont(verdana(9.75, false, true));
-    ui->Label3->setFont(verdana(8.25, true));
-    ui->lblCoBrand->setFont(verdana(8.25, false, true));
+    m_ui->Label2->setFont(verdana(14.25, true));
+    m_ui->lblHomePage->setFont(verdana(9.75, false, true));
+    m_ui->Label3->setFont(verdana(8.25, true));
+    m_ui->lblCoBrand->setFont(verdana(8.25, false, true));
 
-    ui->picIcon->setPixmap(programIcon32(devicePixelRatio()));
-    ui->Label1->setText(QString::fromLatin1(kAboutParagraph));
-    ui->lblHomePage->setText(QStringLiteral("Click here to visit ") + homePageAddress());
+    m_ui->picIcon->setPixmap(programIcon32(devicePixelRatio()));
+    m_ui->Label1->setText(QString::fromLatin1(kAboutParagraph));
+    m_ui->lblHomePage->setText(QStringLiteral("Click here to visit ") + homePageAddress());
 }
 
 void FrmAbout::Form_Load()

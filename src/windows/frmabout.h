@@ -30,7 +30,7 @@ private:
 
     void applyLook();
 
-    std::unique_ptr<Ui::frmAbout> ui;
+    std::unique_ptr<Ui::frmAbout> m_ui;
     Platform &m_platform;
 };
 

@@ -29,21 +29,21 @@ void nameForScreenReaders(QLabel *label, const QString &caption)
 FrmMayanResult::FrmMayanResult(Platform &platform, Navigator &navigator, QWidget *parent,
                                PictureList signPictures, PictureList tonePictures)
     : ReadingWindow(platform, navigator, parent)
-    , ui(std::make_unique<Ui::frmMayanResult>())
+    , m_ui(std::make_unique<Ui::frmMayanResult>())
     , m_signPictures(std::move(signPictures))
     , m_tonePictures(std::move(tonePictures))
 {
-    ui->setupUi(this);
-    setUpSharedControls({ui->Label14, ui->lblFullBrand, ui->lblCobrand, ui->mnuExit, ui->mnuOnline, ui->mnuVisit,
-                         ui->mnuUpdate, ui->mnuAbout, ui->mnuDonate, ui->mnuMakeMoney});
+    m_ui->setupUi(this);
+    setUpSharedControls({m_ui->Label14, m_ui->lblFullBrand, m_ui->lblCobrand, m_ui->mnuExit, m_ui->mnuOnline, m_ui->mnuVisit,
+                         m_ui->mnuUpdate, m_ui->mnuAbout, m_ui->mnuDonate, m_ui->mnuMakeMoney});
 
-    connect(ui->cmdBack, &QPushButton::clicked, this, &FrmMayanResult::cmdBack_Click);
-    connect(ui->cmdSave, &QPushButton::clicked, this, &FrmMayanResult::cmdSave_Click);
-    connect(ui->mnuBack, &QAction::triggered, this, &FrmMayanResult::mnuBack_Click);
+    connect(m_ui->cmdBack, &QPushButton::clicked, this, &FrmMayanResult::cmdBack_Click);
+    connect(m_ui->cmdSave, &QPushButton::clicked, this, &FrmMayanResult::cmdSave_Click);
+    connect(m_ui->mnuBack, &QAction::triggered, this, &FrmMayanResult::mnuBack_Click);
 
-    putBannerInFront(ui->lblFullBrand, ui->lblCobrand); // the designed order
+    putBannerInFront(m_ui->lblFullBrand, m_ui->lblCobrand); // the designed order
     Form_Load();
-    ui->cmdBack->setFocus();
+    m_ui->cmdBack->setFocus();
 }
 
 FrmMayanResult::~FrmMayanResult() = default;
@@ -53,15 +53,15 @@ void FrmMayanResult::Form_Load()
     CalculateReading();
 
     const ReadingRecord &r = MayanReading;
-    setValue(ui->lblMayanDayNumber, QString::number(r.galacticTone));
-    ui->lblMayanNoDesc->setText(r.toneDescription);
-    setValue(ui->lblMayanDaySign, r.mayanName);
-    setValue(ui->lblMayanGemstone, r.gemstone);
-    setValue(ui->lblKeywords, r.keywords);
-    setValue(ui->lblSignificance, r.significance);
-    ui->lblMayanDesc->setText(r.signDescription);
-    setValue(ui->lblMayanEnglishName, r.englishName);
-    setValue(ui->lblFamousPersons, r.famousPersons);
+    setValue(m_ui->lblMayanDayNumber, QString::number(r.galacticTone));
+    m_ui->lblMayanNoDesc->setText(r.toneDescription);
+    setValue(m_ui->lblMayanDaySign, r.mayanName);
+    setValue(m_ui->lblMayanGemstone, r.gemstone);
+    setValue(m_ui->lblKeywords, r.keywords);
+    setValue(m_ui->lblSignificance, r.significance);
+    m_ui->lblMayanDesc->setText(r.signDescription);
+    setValue(m_ui->lblMayanEnglishName, r.englishName);
+    setValue(m_ui->lblFamousPersons, r.famousPersons);
 
     // Tone picture by position, sign picture by key (exact, case-sensitive).
     // Without a match a box keeps the picture it had before loading.
@@ -78,36 +78,36 @@ void FrmMayanResult::Form_Load()
         }
     }
     // Decode just the two pictures shown, drawn at their own size.
-    ui->picGalacticTone->setPixmap(m_tonePictures.picture(m_tonePicture));
-    ui->picDaySign->setPixmap(m_signPictures.picture(m_signPicture));
+    m_ui->picGalacticTone->setPixmap(m_tonePictures.picture(m_tonePicture));
+    m_ui->picDaySign->setPixmap(m_signPictures.picture(m_signPicture));
 
     // The pictures are in the keyboard order, so they need words too; they
     // name what is shown, which is the old picture when nothing matched.
     const QString toneKey = m_tonePictures.key(m_tonePicture); // "13-Cosmic"
-    ui->picGalacticTone->setAccessibleName(QStringLiteral("Day number: %1").arg(m_tonePicture));
-    ui->picGalacticTone->setAccessibleDescription(
+    m_ui->picGalacticTone->setAccessibleName(QStringLiteral("Day number: %1").arg(m_tonePicture));
+    m_ui->picGalacticTone->setAccessibleDescription(
         QStringLiteral("Picture of the %1 tone, %2 in bar-and-dot numerals")
             .arg(toneKey.section(QLatin1Char('-'), 1), QString::number(m_tonePicture)));
     const QString sign = m_signPictures.key(m_signPicture);
-    ui->picDaySign->setAccessibleName(QStringLiteral("Day sign: %1").arg(sign));
-    ui->picDaySign->setAccessibleDescription(QStringLiteral("Picture of the day sign %1").arg(sign));
+    m_ui->picDaySign->setAccessibleName(QStringLiteral("Day sign: %1").arg(sign));
+    m_ui->picDaySign->setAccessibleDescription(QStringLiteral("Picture of the day sign %1").arg(sign));
 
-    nameForScreenReaders(ui->lblMayanDayNumber, QStringLiteral("Mayan Day Number"));
-    nameForScreenReaders(ui->lblMayanNoDesc, QStringLiteral("Day Number Description"));
-    nameForScreenReaders(ui->lblMayanDaySign, ui->Label1_0->text());
-    nameForScreenReaders(ui->lblKeywords, ui->Label1_4->text());
-    nameForScreenReaders(ui->lblMayanGemstone, ui->Label1_3->text());
-    nameForScreenReaders(ui->lblSignificance, ui->Label1_5->text());
-    nameForScreenReaders(ui->lblMayanEnglishName, ui->Label1_2->text());
-    nameForScreenReaders(ui->lblFamousPersons, ui->Label1_6->text());
-    nameForScreenReaders(ui->lblMayanDesc, QStringLiteral("Day Sign Description"));
+    nameForScreenReaders(m_ui->lblMayanDayNumber, QStringLiteral("Mayan Day Number"));
+    nameForScreenReaders(m_ui->lblMayanNoDesc, QStringLiteral("Day Number Description"));
+    nameForScreenReaders(m_ui->lblMayanDaySign, m_ui->Label1_0->text());
+    nameForScreenReaders(m_ui->lblKeywords, m_ui->Label1_4->text());
+    nameForScreenReaders(m_ui->lblMayanGemstone, m_ui->Label1_3->text());
+    nameForScreenReaders(m_ui->lblSignificance, m_ui->Label1_5->text());
+    nameForScreenReaders(m_ui->lblMayanEnglishName, m_ui->Label1_2->text());
+    nameForScreenReaders(m_ui->lblFamousPersons, m_ui->Label1_6->text());
+    nameForScreenReaders(m_ui->lblMayanDesc, QStringLiteral("Day Sign Description"));
 }
 
 void FrmMayanResult::cmdBack_Click()
 {
     m_navigator.showMainWindow();
     close(); // a navigation step: the unload brings up the exit screen ...
-    m_navigator.hideExitScreen(); // ... which is hidden again at once
+    m_navigator.HideExitScreen(); // ... which is hidden again at once
 }
 
 void FrmMayanResult::cmdSave_Click()

@@ -26,18 +26,17 @@ public:
                    PictureList tonePictures = PictureList::galacticTones());
     ~FrmMayanResult() override;
 
-    void cmdBack_Click();
-    void cmdSave_Click();
-
     // Positions of the pictures shown, for the tests: sign 1..20, tone 1..13.
     int shownSignPicture() const { return m_signPicture; }
     int shownTonePicture() const { return m_tonePicture; }
 
 private:
     void Form_Load();
+    void cmdBack_Click();
+    void cmdSave_Click();
     void mnuBack_Click();
 
-    std::unique_ptr<Ui::frmMayanResult> ui;
+    std::unique_ptr<Ui::frmMayanResult> m_ui;
     PictureList m_signPictures;
     PictureList m_tonePictures;
     // The pictures the window shows before its load step: Crocodile and 13-Cosmic.

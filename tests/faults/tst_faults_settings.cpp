@@ -10,7 +10,7 @@
 // the first reader there, so repeated starts in one process would not be
 // what the person gets.
 #include "testfiles.h"
-#include "../report/filesizelimit.h"
+#include "filesizelimit.h"
 #include "qtplatform.h"
 #include "scramble.h"
 #include "settings.h"

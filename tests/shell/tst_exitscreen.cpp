@@ -27,9 +27,10 @@ public:
     int others = 0;
     void showMainWindow() override { ++others; }
     void showResultWindow() override { ++others; }
-    void showExitScreen() override { ++others; }
-    void hideExitScreen() override { ++others; }
-    void unloadAllAndEnd() override { ++ends; }
+    void showAboutWindow(QWidget *) override { ++others; }
+    void ShowExitScreen() override { ++others; }
+    void HideExitScreen() override { ++others; }
+    void UnloadAllAndEnd() override { ++ends; }
 };
 
 QString text(std::string_view view)
@@ -133,6 +134,7 @@ void TestExitScreen::windowDesign()
     QVERIFY(s.window.testAttribute(Qt::WA_ShowWithoutActivating));
     QCOMPARE(s.get("Frame2")->palette().color(QPalette::Window), QColor(0, 0, 128));
     QCOMPARE(s.get<QCheckBox>("Check1")->text(), QStringLiteral("Click Here To Visit www.tessalyforum.com Now"));
+    QVERIFY(!s.get<QLabel>("Picture1")->pixmap().isNull()); // from the program's resources
 
     const struct {
         const char *name;

@@ -14,9 +14,10 @@ public:
 
     void showMainWindow() override { calls << QStringLiteral("showMain"); }
     void showResultWindow() override { calls << QStringLiteral("showResult"); }
-    void showExitScreen() override { calls << QStringLiteral("showExit"); }
-    void hideExitScreen() override { calls << QStringLiteral("hideExit"); }
-    void unloadAllAndEnd() override { calls << QStringLiteral("end"); }
+    void showAboutWindow(QWidget *) override { calls << QStringLiteral("showAbout"); }
+    void ShowExitScreen() override { calls << QStringLiteral("showExit"); }
+    void HideExitScreen() override { calls << QStringLiteral("hideExit"); }
+    void UnloadAllAndEnd() override { calls << QStringLiteral("end"); }
 };
 
 } // namespace tzk::test

@@ -96,6 +96,8 @@ void TestFrmAbout::design()
     QVERIFY(!about.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     QCOMPARE(about.palette().color(QPalette::Window), QColor(128, 0, 128));
     QVERIFY(about.findChild<QPushButton *>(QStringLiteral("cmdOK"))->isDefault());
+    // The icon comes from the program's resources, which must reach every window.
+    QVERIFY(!about.findChild<QLabel *>(QStringLiteral("picIcon"))->pixmap().isNull());
 
     const auto label = [&about](const char *name) { return about.findChild<QLabel *>(QLatin1String(name)); };
     QCOMPARE(label("Label1")->text(), QString::fromLatin1(kAboutParagraph));

@@ -32,13 +32,19 @@ void fixWindowSize(QWidget *window)
         window->move(screen->availableGeometry().center() - window->rect().center());
 }
 
-QPixmap programIcon32(qreal devicePixelRatio)
+QIcon programIcon()
 {
+    // Files are decoded only when a size is asked for.
     QIcon icon;
     for (const int size : {16, 24, 32, 48, 64, 128})
         icon.addFile(QStringLiteral(":/icon/tzolkara-%1.png").arg(size), QSize(size, size));
     icon.addFile(QStringLiteral(":/icon/tzolkara.png"), QSize(256, 256));
-    return icon.pixmap(QSize(32, 32), devicePixelRatio);
+    return icon;
+}
+
+QPixmap programIcon32(qreal devicePixelRatio)
+{
+    return programIcon().pixmap(QSize(32, 32), devicePixelRatio);
 }
 
 QFont verdana(qreal points, bool bold, bool underline)

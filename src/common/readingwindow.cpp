@@ -1,6 +1,5 @@
 #include "readingwindow.h"
 
-#include "frmabout.h"
 #include "linklabel.h"
 #include "links.h"
 #include "navigator.h"
@@ -64,8 +63,7 @@ void ReadingWindow::mnuExit_Click()
 
 void ReadingWindow::mnuAbout_Click()
 {
-    FrmAbout about(m_platform, this);
-    about.exec();
+    m_navigator.showAboutWindow(this);
 }
 
 void ReadingWindow::closeEvent(QCloseEvent *event)
@@ -78,7 +76,7 @@ void ReadingWindow::Form_Unload()
 {
     // Every close brings up the exit screen; a navigation step hides it
     // again straight away.
-    m_navigator.showExitScreen();
+    m_navigator.ShowExitScreen();
 }
 
 } // namespace tzk

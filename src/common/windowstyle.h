@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QFont>
+#include <QIcon>
 #include <QPalette>
 #include <QPixmap>
 
@@ -33,6 +34,9 @@ void installFontStandIns();
 // as 8, 9.75 pt as 10 and 14.25 pt as 14; this puts the fractions back on
 // every widget below `root` (9 pt and other sizes stay as they are).
 void restoreFractionalPointSizes(QWidget *root);
+
+// The program icon, at every size it is drawn in.
+QIcon programIcon();
 
 // The program icon at 32 x 32, drawn from the icon file that matches the
 // screen's scale (48 px at 150%, 64 px at 200%) so it stays sharp.
