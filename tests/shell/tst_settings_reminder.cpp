@@ -2,7 +2,7 @@
 // reminder that keeps its date there.
 #include "fakeplatform.h"
 #include "links.h"
-#include "qtplatform.h"
+#include "fixeddayplatform.h"
 #include "scramble.h"
 #include "settings.h"
 #include "updatereminder.h"
@@ -14,6 +14,8 @@
 
 using namespace tzk;
 using tzk::test::FakePlatform;
+using tzk::test::FixedDayPlatform;
+using tzk::test::kFixedToday;
 
 namespace {
 
@@ -101,14 +103,14 @@ void TestSettingsReminder::settingsAreScrambledInTheStore()
 void TestSettingsReminder::realStoreRoundTrip()
 {
     // Every character a stored date can hold, through the native store.
-    QtPlatform platform;
+    FixedDayPlatform platform;
     const QString digits = QStringLiteral("0123456789-");
     QVERIFY(WriteSetting(platform, QStringLiteral("Probe"), digits));
     QCOMPARE(ReadSetting(platform, QStringLiteral("Probe")), std::optional<QString>(digits));
 
     QCOMPARE(CheckUpdateReminder(platform), ReminderOutcome::FirstRun);
     QCOMPARE(ReadSetting(platform, QStringLiteral("Duration")),
-             std::optional<QString>(QDate::currentDate().toString(Qt::ISODate)));
+             std::optional<QString>(kFixedToday.toString(Qt::ISODate)));
     QCOMPARE(CheckUpdateReminder(platform), ReminderOutcome::Quiet);
 
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tessaly Softwares"),
@@ -119,7 +121,7 @@ void TestSettingsReminder::realStoreRoundTrip()
     QVERIFY(!raw.isEmpty());
     QVERIFY(!raw.contains("Duration"));
     QVERIFY(!raw.contains("Probe"));
-    QVERIFY(!raw.contains(QDate::currentDate().toString(Qt::ISODate).toLatin1()));
+    QVERIFY(!raw.contains(kFixedToday.toString(Qt::ISODate).toLatin1()));
     QVERIFY(!raw.contains("0123456789"));
 }
 

@@ -3,9 +3,12 @@
 #pragma once
 
 #include <QComboBox>
+#include <QColor>
 #include <QCoreApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 #include <QWidget>
@@ -50,6 +53,22 @@ inline void click(QWidget *window, const char *button)
 inline QString labelText(QWidget *window, const char *label)
 {
     return child<QLabel>(window, label)->text();
+}
+
+// The colour at a point given in the widget's own (logical) pixels of a
+// grab() image, whatever the screen's scale factor.
+inline QColor colourAt(const QImage &image, QPoint logical)
+{
+    return image.pixelColor((QPointF(logical) * image.devicePixelRatio()).toPoint());
+}
+
+// A mouse movement over `widget`, delivered to it directly: QTest's own
+// moves the cursor, which misses a widget lying beyond the edge of a small
+// (offscreen, scaled) screen.
+inline void moveMouse(QWidget *widget, QPoint pos, Qt::MouseButtons held = Qt::NoButton)
+{
+    QMouseEvent move(QEvent::MouseMove, pos, widget->mapToGlobal(pos), Qt::NoButton, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &move);
 }
 
 // Lets closed windows be destroyed.
