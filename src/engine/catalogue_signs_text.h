@@ -9,225 +9,230 @@ inline constexpr std::array<std::string_view, 20> kSignDescriptions{{
     // 1 Monkey
     QT_TRANSLATE_NOOP("Catalogue",
         "The eleventh sign of Mayan astrology is the Monkey, called Batz in the highlands and "
-        "Chuen in Yucatec. People born under this sign are witty and demonstrative. They are the "
-        "natural entertainers of any gathering, quick with a joke, generous with praise and never "
-        "shy about showing what they feel. Their curiosity is endless, and they learn new skills "
-        "with ease. Monkeys are inventive craftspeople and gifted storytellers, and others are "
-        "drawn to their warmth. The dark side is restlessness: you may start many things and "
-        "finish few, and your love of attention can tip into showing off or mocking people slower "
-        "than you. You can also hide real worries behind a clown's grin. The gemstone of the sign "
-        "is aventurine, a stone of luck and optimism, and its significance is manifestation: the "
-        "power to turn a playful idea into something real. Take your talents seriously, give your "
-        "projects the patience they deserve, and let your humour heal rather than wound."),
+        "Chuen in Yucatec, and it is the sign of the artist. In the Popol Vuh, the K'iche' book "
+        "of creation, two half-brothers named after this day were gifted flute players, singers, "
+        "painters and carvers, until their envy of the Hero Twins turned them into monkeys. "
+        "Classic Maya vases show monkey scribes holding brushes, and in K'iche' the word batz "
+        "also means thread, so the day belongs to weaving and the long thread of time. New "
+        "highland daykeepers are still initiated on the day 8 Batz. Monkey people play with "
+        "ideas the way a weaver plays with colour. At work they are quick, inventive and hard to "
+        "bore; among friends they are the storyteller everyone waits for; in love they court "
+        "with laughter. The same lightness can make you drop a project once it stops being fun, "
+        "or hide a real worry behind a joke. Finish what you weave: a cloth is only beautiful "
+        "once it is whole."),
     // 2 Road
     QT_TRANSLATE_NOOP("Catalogue",
         "Road also known as the Path, E in the K'iche' tradition and Eb in the Yucatec, is the "
-        "twelfth sign of the Mayan calendar. People born under it are careful and useful. They "
-        "plan their journeys, keep their promises and they are the ones others call when something "
-        "has to be done properly. They are hard-working, sociable and fond of helping the "
-        "community, and they often travel far, in body or in mind. Your weakness is worry: you can "
-        "fret over every detail, doubt your own worth and let other people's demands take over "
-        "your life. At times you may also be stubborn about doing things your own way. The "
-        "gemstone of the sign is malachite, a stone of protection on the road, and its "
-        "significance is resolution, the ability to see a course through to its end. Trust your "
-        "own sense of direction, rest when the road is long, and remember that helping yourself is "
-        "also useful work."),
+        "twelfth sign of the Mayan calendar, and it speaks of the way you walk through life. In "
+        "the Popol Vuh two brothers come to a crossing of four roads, red, black, white and "
+        "yellow; the black road speaks to them and leads them to the underworld, so the choice "
+        "of a path is never a small thing. Highland daykeepers count E among the four days that "
+        "can carry a year, and they pray on it for a safe journey. If this is your sign, you are "
+        "the traveller who packs the map and the spare water. Friends trust you with the "
+        "arrangements, colleagues trust you with the deadline, and a partner learns that you "
+        "show love by turning up every time. What wears you down is carrying everyone else's "
+        "luggage. Look up from the next step now and then, and ask whether the road still leads "
+        "where you want to go."),
     // 3 Reed
     QT_TRANSLATE_NOOP("Catalogue",
-        "Reed - the thirteenth sign of Mayan astrology, known as Aj in K'iche' and Ben in Yucatec "
-        "- stands for the cane that grows straight and the home it helps to build. People born "
-        "under this sign are crusading and wise. They defend their families and their principles "
-        "with energy, and they care deeply about justice, learning and the health of the "
-        "household. Reeds are often teachers, counsellors and leaders, and they inspire others by "
-        "their own example. Your weakness is rigidity: you may believe your way is the only right "
-        "one, take on far too many causes at once and grow bitter when others do not follow. The "
-        "gemstone of the sign is turquoise, a stone of protection and clear speech, and its "
-        "significance is understanding. Listen as much as you preach, bend a little in the strong "
-        "winds as the reed does, and your wisdom will reach further than any crusade."),
+        "Reed - the thirteenth sign of Mayan astrology, known as Aj in K'iche' and Ben in "
+        "Yucatec - is the tall green cane that grows straight beside water. Maya families cut "
+        "such canes for the walls of their houses and for arrows and staffs, so the sign stands "
+        "for the home and for the upright stem that holds a household together. You carry a "
+        "clear idea of how things ought to be, and you are ready to defend it for the people "
+        "under your roof and for anyone treated unfairly. At work that makes you a natural "
+        "teacher, advocate, healer or organiser, and in love it makes you a builder of homes "
+        "rather than of castles in the air. The danger is the stiff cane that snaps in the "
+        "storm: too many battles and too little give. A reed survives the wind by bending and "
+        "rising again. Do the same, and people will follow your lead because they want to, not "
+        "because they must."),
     // 4 Jaguar
     QT_TRANSLATE_NOOP("Catalogue",
         "Jaguar is the fourteenth sign of the Mayan calendar, Ish in K'iche' and Ix in Yucatec, "
-        "the great cat of the forest. People born under it are introverted and intelligent. Like "
-        "the jaguar, they move quietly, watch carefully and strike only when they are sure. They "
-        "have strong intuition, a love of nature and a deep interest in hidden knowledge, and they "
-        "make patient researchers and healers. Your weakness is secrecy: you may shut others out, "
-        "brood alone and seem cold to people who want to be close. The gemstone of the sign is "
-        "moonstone and its significance is ascension. Share some of your inner world, and trust "
-        "those who have earned it."),
+        "the great spotted cat that hunts by night. Maya kings sat on jaguar-skin cushions, and "
+        "artists pictured the sun as a jaguar on its night journey under the earth. Highland "
+        "daykeepers tie the day to the earth itself and to its sacred hills. Those born on it "
+        "see in the dark: they notice what is left unsaid and study a problem long before they "
+        "speak, and at work they are the scholar or healer who finds the hidden cause. In love "
+        "you are slow to trust and fierce once you do. Let a few people into your territory; a "
+        "lone jaguar is magnificent, but lonely."),
     // 5 Eagle
     QT_TRANSLATE_NOOP("Catalogue",
-        "As the name implies, the Eagle is the sign of vision and heights. It is the fifteenth "
-        "sign of Mayan astrology, Tzikin in K'iche' and Men in Yucatec. People born under it are "
-        "free and independent. They see the bigger picture, set ambitious goals for themselves and "
-        "rarely accept limits set by others. They are often successful in business and bold in "
-        "love. Your weakness is impatience and pride: you may look down on others or fly away just "
-        "when commitment is needed. The gemstone of the sign is unakite and its significance is "
-        "unity. Use your sharp sight and your courage to lift other people up with you as you rise."),
+        "As the name implies, the Eagle is the sign of the wide view from above. It is the "
+        "fifteenth of the twenty day signs, Tzikin in K'iche' and Men in Yucatec. Tzikin simply "
+        "means bird, and highland daykeepers treat the day as a messenger between sky and earth, "
+        "a good day to ask for fortune and prosperity. You spot chances others miss, you aim "
+        "high in your career, and you need room to fly. In love you want a partner who shares "
+        "the horizon, not a cage. The risk is looking down on people from your height, or "
+        "leaving just when staying matters. Climb as high as you please, but circle back for "
+        "those who helped you rise."),
     // 6 Wisdom
     QT_TRANSLATE_NOOP("Catalogue",
         "Wisdom is the sixteenth sign of Mayan astrology, Ajmak in K'iche' and Cib in Yucatec. "
-        "People born under it are knowledgeable and authoritative. They learn from experience, "
-        "honour their past and are often sought out for advice. Your weakness is a harsh inner "
-        "judge: you may be too critical of yourself and others, and slow to forgive. The gemstone "
-        "is smokey quartz and the significance is duality. Accept that every person holds light "
-        "and shadow, and your counsel will be kind as well as wise."),
+        "In the highlands it is the day for asking pardon, from the ancestors and from each "
+        "other, because wisdom begins with knowing your own faults. You learn from everything "
+        "that happens to you, good or bad, and sooner or later others come to you for counsel. "
+        "You are the keeper of family stories and of hard-won lessons. Be as gentle with your "
+        "own mistakes as you are with theirs, and your advice will be heard."),
     // 7 Earth
     QT_TRANSLATE_NOOP("Catalogue",
         "Earth or the earthquake is the seventeenth sign of Mayan astrology, Noj in K'iche' and "
-        "Caban in Yucatec. People born under it are practical and intellectual. They think "
-        "clearly, act decisively and like to move the world rather than merely discuss it. They "
-        "are good with their hands and with ideas. Your weakness is impatience and a temper that "
-        "can shake those around you. You may also push too hard for change before others are "
-        "ready. The gemstone of the sign is agate and its significance is action. Ground yourself "
-        "daily, listen before you move, and your energy will build rather than break."),
+        "Caban in Yucatec. The Yucatec name means earth, and in Maya writing the curl of its "
+        "glyph marks the soil. The K'iche' name, however, means thought. The sign joins the two: "
+        "ideas that move the ground. You are happiest when a plan leaves the page and changes "
+        "something real, in a workshop, a garden or a company. Like the land before a quake, you "
+        "can stay calm for a long time and then shake everyone around you when your patience "
+        "runs out. Listen before you move, and let your force build rather than break."),
     // 8 Flint
     QT_TRANSLATE_NOOP("Catalogue",
         "The eighteenth sign of the Mayan calendar is Flint, Tijash in K'iche' and Etznab in "
-        "Yucatec, the stone the Maya shaped into knives and mirrors. People born under it are "
-        "romantic and self sufficient. They are blunt, cut through confusion fast and can heal as "
-        "well as wound. They fall in love with their whole heart, yet they still need a space of "
-        "their own and rarely ask for help. Your weakness is a sharp tongue and a tendency to cut "
-        "yourself off from others when you are hurt. You may also judge too quickly and forgive "
-        "too slowly. The gemstone of the sign is rhodonite, a stone of inner balance, and its "
-        "significance is stability. Soften your edges a little, and speak the truth with care."),
+        "Yucatec, the hard stone that the Maya chipped into knives and spearheads. Their master "
+        "knappers also flaked flint into intricate ceremonial shapes, which were buried beneath "
+        "temples as offerings. In the highlands daykeepers see Tijash as a healing blade, the "
+        "one that cuts away illness and conflict. You speak plainly and decide fast, and you can "
+        "slice through a muddle that has kept others stuck for weeks. In love you give your "
+        "whole heart, yet you guard a space of your own and rarely ask for help. Remember that "
+        "an edge can heal or wound: choose your words as carefully as a surgeon chooses where to "
+        "cut."),
     // 9 Storm
     QT_TRANSLATE_NOOP("Catalogue",
         "The nineteenth sign of the Mayan calendar is Storm, Kawok in K'iche' and Cauac in "
-        "Yucatec. People born under it are healing and helpful. Like soft rain after a long, hard "
-        "drought, they bring renewal, and others turn to them in times of trouble. They are very "
-        "often drawn to medicine, prayer, care work and family life. Your weakness is moodiness: "
-        "your emotions can build like thunderclouds and burst without warning. The gemstone of the "
-        "sign is jade and its significance is empowerment. Let your storms clear the air, and care "
-        "for yourself as you care for others."),
+        "Yucatec. The Maya prayed to Chaak, the rain god who strikes the clouds with his "
+        "lightning axe, because the thunderstorm that frightened them also watered the young "
+        "maize. Your nature works the same way: you bring relief where things have dried out, "
+        "and people in trouble seek you out. Healing work suits you; at home you mend what is "
+        "broken. Your feelings, though, gather like clouds and can break all at once. Let them "
+        "fall as gentle rain, and keep some of your care for yourself."),
     // 10 Sun
     QT_TRANSLATE_NOOP("Catalogue",
-        "This is the twentieth sign of the Mayan calendar, the Sun, Ajpu in K'iche' and Ahua in "
-        "Yucatec, and it closes the count of day signs. People born under it are affectionate and "
-        "creative. They shine warmth on everyone around them, love art and beauty and bring out "
-        "the best in their friends. They are idealists with a gift for leadership, and their "
-        "enthusiasm can carry a whole group through hard times. They are also playful, and they "
-        "love good food, music and good company. Your weakness is vanity and a need to be admired, "
-        "and you may burn out by giving too much. The gemstone of the sign is rose quartz and its "
-        "significance is flow. Let your light move freely, and accept love as easily as you give "
-        "it."),
+        "This is the twentieth sign of the Mayan calendar, the Sun, Ajpu in K'iche' and Ahau in "
+        "Yucatec, and it closes the count of day signs. Ahau means lord, and every period of "
+        "twenty 360-day years in the Maya Long Count ended on a day of this name. The K'iche' "
+        "name recalls Hunahpu, the blowgun hunter of the Popol Vuh who, with his twin brother, "
+        "outwitted the lords of the underworld and rose into the sky as the sun. You carry some "
+        "of that brightness. You lift a room when you walk in, you make things beautiful, and "
+        "you lead by enthusiasm rather than by orders. In love you are warm and generous. Only "
+        "beware of needing applause to feel alive, or of giving until you burn out: even the sun "
+        "sets each night."),
     // 11 Crocodile
     QT_TRANSLATE_NOOP("Catalogue",
         "According to Mayan Astrology, crocodile is the first sign of the sacred calendar, Imosh "
-        "in K'iche' and Imix in Yucatec. It stands for the primal waters from which all life "
-        "emerges. People born under the sign are protective and dominating. They care fiercely for "
-        "their families and friends and will defend them against every threat. They are full of "
-        "ideas and energy and are natural founders of new ventures, households and traditions. "
-        "Your weakness is a need for control: you may smother the people you love, resist good "
-        "advice and become jealous or possessive. You can also turn moody and sharp when your "
-        "plans are questioned. The gemstone of the sign is red jasper, a stone of strength and "
-        "endurance, and its significance is unity. Learn to nurture without ruling, and let others "
-        "grow in their own way and at their own pace."),
+        "in K'iche' and Imix in Yucatec. Maya artists showed the world as the back of a huge "
+        "crocodile floating in the sea that was there before anything else, and the Imix glyph "
+        "also serves as a sign for water and the water lily. This is the sign of beginnings and "
+        "of the mother who guards them, as a crocodile carries her young in her jaws. You start "
+        "things: households, businesses, traditions, clubs that outlive their founders. You feed "
+        "people, shelter them and fight for them. At work you are the one who sets things up; at "
+        "home you are the one who holds things together. The crocodile's jaws can close too "
+        "tightly, though, and your care can turn into control. Let the young swim off on their "
+        "own; the sea is wide enough for them and for you."),
     // 12 Wind
     QT_TRANSLATE_NOOP("Catalogue",
-        "Wind is the second day sign of the Mayan calendar, Ik in both the K'iche' and the Yucatec "
-        "count, and it is the breath that carries life and speech. People born under it are "
-        "clever, lively and multifaceted. They are quick communicators, full of ideas and able to "
-        "adapt to any company. They are often gifted speakers, writers or musicians, able to move "
-        "a crowd with ease. Your weakness is inconstancy: you may change direction too often, "
-        "scatter your energy and leave tasks unfinished. You can also be temperamental, blowing "
-        "hot and cold with the people who depend on you. The gemstone of the sign is sodalite, a "
-        "stone of clear thinking, and its significance is justice. Use your voice to speak for "
-        "what is fair, and give your ideas time to settle."),
+        "Wind is the second day sign of the Mayan calendar, Ik in both the K'iche' and the "
+        "Yucatec count. Its glyph is shaped like the letter T, the same shape as the windows of "
+        "the royal palace at Palenque, and it stands for wind, breath and life itself: Maya "
+        "inscriptions say of a king who died that his white breath withered away. You live by "
+        "words and ideas. You talk, write, sing, teach and persuade, and your moods change as "
+        "the wind shifts direction. At work you are the voice in the meeting, the one who "
+        "explains and connects; in love you need good conversation as much as affection. The "
+        "stormy side of wind can blow hot and cold on the people who depend on you. Speak up for "
+        "whatever is fair, and let some thoughts settle before you scatter them."),
     // 13 Night
     QT_TRANSLATE_NOOP("Catalogue",
         "The third sign of Mayan astrology is Night, Akabal in K'iche' and Akbal in Yucatec, the "
-        "house of darkness and dreams. People born under it are conservative and thoughtful. They "
-        "value security, home and tradition, and they reflect well before acting. They often have "
-        "rich inner lives and strong intuition, and many are drawn to writing, art or music. They "
-        "are faithful partners and sensible with money, and they build a safe shelter for the "
-        "people they love. Your weakness is fear of change and a habit of hiding your feelings, "
-        "even from those closest to you. You may cling to routine long after it has ceased to "
-        "serve you or sink into deep gloom. The gemstone of the sign is snowflake obsidian and its "
-        "significance is patience. Trust that every night ends at daybreak, share your fears with "
-        "someone you love, and open your door to new experiences."),
+        "house of darkness and dreams. In the highlands the day is linked with the hour just "
+        "before dawn, when the dark begins to thin and the day is about to be born. You are a "
+        "night person in the truest sense: you need a quiet room, a locked door and plenty of "
+        "time to think before you act. Your inner life is rich, and many of you write, paint or "
+        "compose in the small hours. You keep your savings safe and your promises safer, and the "
+        "people you love find in you a shelter from every storm. The shadow of the sign is fear: "
+        "of change, of being seen, of saying out loud what you feel. In the count itself Night "
+        "is followed by Seed, and what rests in the dark is what later grows in the light. Tell "
+        "someone what troubles you, and leave the door ajar for something new."),
     // 14 Seed
     QT_TRANSLATE_NOOP("Catalogue",
-        "Seed is the fourth sign of the Mayan calendar, Kat in K'iche' and Kan in Yucatec. It "
-        "holds the promise of growth, the net that gathers in the harvest and the bright spark of "
-        "new life itself. People born under it are sexual, dynamic and energetic. They are fertile "
-        "in body and mind, full of plans and able to make almost anything grow, whether a garden, "
-        "a family or a business. They are persistent, practical and wise with money, and they like "
-        "to see the fruits of their work. Your weakness is a tendency to scatter your seed too "
-        "widely and then to be possessive of what you have sown. You may also be impatient with "
-        "slow results, and your strong desires can pull you into choices you later regret. The "
-        "gemstone of the sign is dumortierite, a stone of patience and self-discipline, and its "
-        "significance is manifestation. Choose your fields and partners with care, tend them "
-        "steadily through dry seasons, and the harvest will be rich."),
+        "Seed is the fourth sign of the Mayan calendar, Kat in K'iche' and Kan in Yucatec. The "
+        "Yucatec name belongs to ripe yellow maize, and for the Maya maize was life itself: in "
+        "the Popol Vuh the makers tried mud, then wood, before they shaped true people from "
+        "maize dough. The K'iche' name means net, the woven bag in which maize cobs are carried "
+        "home, and daykeepers use the day to untangle the knots in a life. You are a grower. "
+        "Plans, gardens, families and firms thrive under your hands because you give them real "
+        "energy, and your passion and physical vitality are strong. You like to see results and "
+        "you handle money wisely. In love you are ardent and devoted and want a partner who will "
+        "build something lasting. Patience is your hardest lesson: a seed does not sprout faster "
+        "because you stare at the soil, and a plant held too tightly cannot grow. Plant in good "
+        "time, tend steadily through the dry season, and the harvest will come."),
     // 15 Serpent
     QT_TRANSLATE_NOOP("Catalogue",
         "The fifth sign of the Mayan calendar is the Serpent, Kan in K'iche' and Chicchan in "
-        "Yucatec, the sign of the life force that rises up through the body. People born under it "
-        "are forceful, powerful and charismatic. Their vitality is strong, they draw others to "
-        "them without trying and often rise to power. They are sensual and perceptive, quick to "
-        "sense danger and opportunity. Your weakness is a quick temper and a tendency to strike "
-        "when threatened. You may also hold a grudge long after the danger has passed. The "
-        "gemstone of the sign is amethyst and its significance is resolution. Use your great power "
-        "with wisdom, and shed old skins."),
+        "Yucatec, the sign of the feathered serpent. At each equinox the late sun draws a body "
+        "of light and shadow down the stairway of the pyramid of Kukulcan at Chichen Itza, and "
+        "Classic carvings show a vision serpent rising from the smoke of an offering with an "
+        "ancestor in its jaws: for the Maya the serpent was a road between worlds. Your presence "
+        "fills any room and your instincts are quick; people follow you without knowing why, and "
+        "you sense danger and opportunity early. Guard against striking when you feel cornered, "
+        "and shed old skins without regret."),
     // 16 Transformer
     QT_TRANSLATE_NOOP("Catalogue",
-        "Transformer is the sixth sign of the Mayan calendar, Kame in K'iche' and Cimi in Yucatec, "
-        "the sign of death and rebirth and of the ancestors who still guide the living. People "
-        "born under it are helpful and sacrificing. They sense what others need and give freely, "
-        "and they often act as mediators, counsellors and peacemakers. They stay calm in any "
-        "crisis and can help others through loss, grief and change, and many have a rare gift for "
-        "reading dreams and omens. Your weakness is self-neglect and a habit of pessimism. You may "
-        "give too much and then feel unseen, or fear endings so much that you hold on to what is "
-        "already finished. The gemstone of the sign is carnelian and its significance is "
-        "understanding. Let old things end so that new ones can begin."),
+        "Transformer is the sixth sign of the Mayan calendar, Kame in K'iche' and Cimi in "
+        "Yucatec, the sign of death and of what follows it. Its Yucatec glyph shows a skull, and "
+        "in the Popol Vuh the two lords ruling the underworld are named One Death and Seven "
+        "Death after this day. Yet the Maya did not see death as a wall: in the highlands Kame "
+        "is the day to remember the ancestors and to ask their help. People of this sign stand "
+        "at doorways. They sit with the dying, counsel the grieving, settle quarrels and help "
+        "others through a change they fear, and they often read dreams well. You give without "
+        "being asked, which is a gift and a risk; you can end up tired and unseen. Let what is "
+        "finished end, say what you need, and let others look after you for a change."),
     // 17 Deer
     QT_TRANSLATE_NOOP("Catalogue",
         "The seventh sign of Mayan astrology is the Deer, Kiej in K'iche' and Manik in Yucatec, "
-        "the graceful animal of the forest and the hunt. People born under it are nomadic and "
-        "cooperative. They love to travel, work well in teams and are generous with their time and "
-        "their skills. They are gentle, sensitive and often drawn to healing, farming or the care "
-        "of animals, and their calm manner puts even strangers at ease. They make loyal friends "
-        "and they quietly keep the peace in families and workplaces. Your weakness is a fear of "
-        "being tied down and a tendency to run from conflict rather than face it honestly. You may "
-        "also lean too much on the approval of others, and you can be proud when your help is "
-        "refused. The gemstone of the sign is amazonite, a stone of courage and of calm, and its "
-        "significance is ascension. Find a home and a place to rest between journeys, and stand "
-        "your ground when it really matters."),
+        "the graceful animal of the forest and the hunt. Maya hunters asked the deer's pardon "
+        "before they took one, and in the highlands the Deer Dance is still performed at village "
+        "feasts. Kiej is also a year bearer in the highland count, so the sign is linked with "
+        "strength that carries a load for others; its Yucatec glyph, a hand, fits a sign so "
+        "ready to help. You are at your best on the move, with a team around you and an open "
+        "trail ahead. You share your skills freely, you soothe frightened animals and nervous "
+        "people alike, and you keep the peace at home and at work without any fuss. The hard "
+        "part is staying: you may bolt at the sound of an argument, or drift away when someone "
+        "wants more of you than you planned to give. Find a quiet clearing you can call home, "
+        "and hold your ground when something important is at stake."),
     // 18 Star
     QT_TRANSLATE_NOOP("Catalogue",
-        "The eighth sign of the Mayan calendar is the Star, Kanil in K'iche' and Lamat in Yucatec, "
-        "the bright planet Venus that rises at dawn and at dusk. People born under it are witty "
-        "and jolly. They love harmony, beauty and good company, and they bring light to dark days "
-        "with their humour and charm. They are often gifted artists, musicians or performers, and "
-        "they have a talent for making money and friends alike. They are generous hosts and "
-        "lively, affectionate partners who keep romance alive. Your weakness is a taste for excess "
-        "and a tendency to avoid hard truths when a joke is easier. You may also be vain, and your "
-        "need to please everyone can leave you feeling scattered. The gemstone of the sign is "
-        "hematite, a grounding stone, and its significance is unity. Keep your feet firmly on the "
-        "ground while you reach for the sky, and let your brightness serve others as well as "
-        "yourself."),
+        "The eighth sign of the Mayan calendar is the Star, Kanil in K'iche' and Lamat in "
+        "Yucatec, the bright planet Venus. The Maya watched it closely: the Dresden Codex holds "
+        "tables of its cycle of about 584 days, in which it shines for months as a morning star, "
+        "vanishes, and returns as an evening star. Five such cycles match eight solar years "
+        "almost exactly, a fit that Maya astronomers put to use. The K'iche' name is also linked "
+        "with ripening seed. People of this sign bring sparkle to dark days. You love music, "
+        "beauty and good company, you are a generous host and an affectionate partner, and you "
+        "have a gift for making friends and, often, money. Performing and the arts come "
+        "naturally. The trouble is that you would rather tell a joke than face a hard truth, and "
+        "you may want so much to please everyone that you please no one. Keep your feet on the "
+        "ground while you reach for the sky."),
     // 19 Offering
     QT_TRANSLATE_NOOP("Catalogue",
         "Offering or Water - the ninth sign of the Mayan calendar, Toj in K'iche' and Muluk in "
-        "Yucatec - stands for the gifts given in gratitude and the rain that answers them. People "
-        "born under it are emotional and imaginative. They feel deeply and dream vividly, and they "
-        "often have powerful intuition or psychic gifts. They are creative, compassionate and "
-        "drawn to art, ritual and the care of others, and they often know what a friend needs "
-        "before a word is said. Your weakness is a tendency to drown in feelings and to pay too "
-        "much for the mistakes of others. You may also be moody, and you can carry guilt that does "
-        "not belong to you. The gemstone of the sign is lapis lazuli, a stone of truth and inner "
-        "vision, and its significance is duality. Give freely and gladly, but remember that you "
-        "too deserve to receive, and settle your debts with kindness rather than sacrifice."),
+        "Yucatec - stands for the gifts given in gratitude and the rain that answers them. Toj "
+        "means payment: in the highlands it is the day to settle what you owe, to the world and "
+        "to the ancestors, with candles, copal incense and flowers. The old Maya threw jade and "
+        "copal into the Sacred Cenote at Chichen Itza, a vast natural well devoted to the rain "
+        "god. You feel deeply and dream vividly, and you often sense what a friend needs before "
+        "a word is said. Art, ritual and the care of others draw you, and your imagination can "
+        "turn ordinary things into something sacred. Your danger is paying too much: carrying "
+        "guilt that is not yours, or drowning in moods that belong to someone else. Give gladly, "
+        "but remember that an offering is freely made, not owed forever. You too deserve to "
+        "receive."),
     // 20 Dog
     QT_TRANSLATE_NOOP("Catalogue",
         "Dogs are well known for their loyalty, and so are the people born under the Dog, the "
-        "tenth sign of Mayan astrology, Tzi in K'iche' and Oc in Yucatec. They are helpful and "
-        "loyal, steadfast friends who guard their families and stand by the people they love "
-        "through any trouble. They have a strong sense of justice and fair play, and they are "
-        "often found in law, teaching or public service. They work hard, keep their word and "
-        "expect the same from others, and they are happiest with a clear purpose and a team to "
-        "serve. Your weakness is a quick temper and a suspicion of strangers, and you may bark "
-        "before you listen. You can also be stubborn and slow to forgive a betrayal. The gemstone "
-        "of the sign is bloodstone, a stone of courage, and its significance is patience. Trust "
-        "others a bit more, and let your loyalty be guided by good judgment."),
+        "tenth sign of Mayan astrology, Tzi in K'iche' and Oc in Yucatec. In Mesoamerican belief "
+        "a dog guided the dead on their journey to the underworld and helped them across a dark "
+        "river. Highland daykeepers link the day with law and justice. You guard your people "
+        "like a good watchdog and stand by them through any trouble. You have a keen nose for "
+        "unfairness and will defend the weak, so law, teaching and public service suit you very "
+        "well. At home you are devoted and protective, and a partner always knows where you "
+        "stand. You work hard, keep your word and expect others to keep theirs. When they do "
+        "not, you may bark before you listen or hold a grudge for many years. Trust a little "
+        "more, forgive a little sooner, and let good judgement lead your loyalty."),
 }};
 } // namespace tzk
