@@ -1,7 +1,6 @@
 // Birth dates of the people named in the catalogue; a test checks that
 // each date really falls under the sign whose row names the person.
-// The test reads the names as Latin-1, so a letter outside ASCII is
-// written as its Latin-1 escape (\xfa is u with an acute accent).
+// Names in UTF-8, as in the catalogue.
 #pragma once
 namespace tzk::testdata {
 struct FamousBirth { const char *name; int row; int year; const char *month; int day; };
@@ -14,15 +13,15 @@ inline constexpr FamousBirth kFamousBirths[] = {
     {"Louise Bourgeois", 3, 1911, "December", 25},
     {"Alan Turing", 4, 1912, "June", 23},
     {"Paul Newman", 4, 1925, "January", 26},
-    {"Rigoberta Mench\xfa", 5, 1959, "January", 9},
-    {"Herg\xe9", 5, 1907, "May", 22},
+    {"Rigoberta Menchú", 5, 1959, "January", 9},
+    {"Hergé", 5, 1907, "May", 22},
     {"Ingrid Bergman", 6, 1915, "August", 29},
     {"James Earl Jones", 6, 1931, "January", 17},
     {"Reese Witherspoon", 7, 1976, "March", 22},
     {"Roy Lichtenstein", 7, 1923, "October", 27},
     {"Martin Scorsese", 8, 1942, "November", 17},
     {"Keanu Reeves", 8, 1964, "September", 2},
-    {"Jacqueline du Pr\xe9", 9, 1945, "January", 26},
+    {"Jacqueline du Pré", 9, 1945, "January", 26},
     {"Nicole Kidman", 9, 1967, "June", 20},
     {"Leonardo DiCaprio", 10, 1974, "November", 11},
     {"Sandra Bullock", 10, 1964, "July", 26},

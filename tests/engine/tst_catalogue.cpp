@@ -218,7 +218,7 @@ void TestCatalogue::famousPeopleWereBornUnderTheirSign()
         const auto place = DayCount(p.year, p.month, p.day);
         QVERIFY2(place, p.name);
         QVERIFY2(DaySign(*place) == p.row, p.name);
-        QVERIFY2(qs(signRow(p.row).famousPersons).contains(QLatin1String(p.name)), p.name);
+        QVERIFY2(qs(signRow(p.row).famousPersons).contains(QString::fromUtf8(p.name)), p.name);
         ++perRow[p.row];
     }
     for (int row = 1; row <= kSignCount; ++row) {
