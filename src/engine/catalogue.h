@@ -165,10 +165,11 @@ constexpr ToneTexts toneTexts(int tone)
 static_assert(signTexts(1).mayanName == u"BATZ - (CHUEN)" && signTexts(20).englishName == u"Dog");
 static_assert(signTexts(3).gemstone == u"Turquoise " && toneTexts(13).toneKey == u"13-Cosmic");
 
-// A QString over static text, without a copy.
+// A QString over static text, without a copy: the form QStringLiteral
+// makes, so building one is inline and touches no reference count.
 inline QString staticString(std::u16string_view text)
 {
-    return QString::fromRawData(reinterpret_cast<const QChar *>(text.data()), qsizetype(text.size()));
+    return QString(QStringPrivate(nullptr, const_cast<char16_t *>(text.data()), qsizetype(text.size())));
 }
 
 } // namespace tzk
