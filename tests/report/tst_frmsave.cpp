@@ -7,8 +7,11 @@
 
 #include <QFile>
 #include <QFrame>
+#include <QLocale>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -55,6 +58,43 @@ void checkMessage(const FakePlatform &p, const QString &text, MessageIcon icon, 
     QCOMPARE(p.messages[0].buttons, buttons);
 }
 
+struct PdfWord {
+    QRectF box; // in points, from the page's top left corner
+    QString text;
+};
+
+struct PdfPage {
+    QSizeF size; // in points
+    QList<PdfWord> words;
+};
+
+// The pages of a PDF and the words on them in reading order, as
+// `pdftotext -bbox` finds them; nothing when it cannot read the file.
+QList<PdfPage> pdfPages(const QString &pdftotext, const QString &path)
+{
+    QProcess convert;
+    convert.start(pdftotext, {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    if (!convert.waitForFinished(30000) || convert.exitCode() != 0)
+        return {};
+    static const QRegularExpression item(
+        QStringLiteral(R"re(<page width="([\d.]+)" height="([\d.]+)">|)re"
+                       R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    QList<PdfPage> pages;
+    for (const QRegularExpressionMatch &m : item.globalMatch(QString::fromUtf8(convert.readAllStandardOutput()))) {
+        if (m.capturedLength(1) > 0) {
+            pages.append({QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()), {}});
+        } else if (!pages.isEmpty()) {
+            QString text = m.captured(7);
+            text.replace("&lt;", "<").replace("&gt;", ">").replace("&quot;", "\"").replace("&apos;", "'");
+            text.replace("&amp;", "&");
+            pages.last().words.append({QRectF(QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()),
+                                              QPointF(m.captured(5).toDouble(), m.captured(6).toDouble())),
+                                       text});
+        }
+    }
+    return pages;
+}
+
 } // namespace
 
 class TestFrmSave : public QObject
@@ -76,6 +116,8 @@ private Q_SLOTS:
     void failedSaveIsReportedAndKeepsTheOldFile();
     void reportCannotBeCopiedOut();
     void linksOpenTheirPages();
+    void printedPagesKeepTheirEdges_data();
+    void printedPagesKeepTheirEdges();
 
 private:
     QTemporaryDir m_dir;
@@ -359,6 +401,65 @@ void TestFrmSave::linksOpenTheirPages()
     QCOMPARE(platform.urls, QList<QUrl>({QUrl(homePageAddress()), QUrl(homePageAddress()),
                                          QUrl(webPageAddress(WebPage::FullBrandPage)),
                                          QUrl(webPageAddress(WebPage::CoBrandPage))}));
+}
+
+void TestFrmSave::printedPagesKeepTheirEdges_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSizeF>("paper"); // points
+    QTest::addColumn<bool>("severalPages");
+
+    const QSizeF a4(595.28, 841.89);
+    QTest::newRow("A4") << "de_DE" << "Reader" << a4 << false;
+    QTest::newRow("Letter, several pages") << "en_US" << QString("Ann Bea Cy ").repeated(900) << QSizeF(612, 792)
+                                           << true;
+    QTest::newRow("name without spaces") << "en_GB" << QString(5000, QLatin1Char('W')) << a4 << true;
+}
+
+// Through the PDF, which is painted as a printer page is: margins of
+// 15 mm, of which at least 10 must show in the words' boxes; the paper of
+// the locale; and lines that are neither cut at the page break nor
+// painted on two pages.
+void TestFrmSave::printedPagesKeepTheirEdges()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, name);
+    QFETCH(QSizeF, paper);
+    QFETCH(bool, severalPages);
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+
+    QLocale::setDefault(QLocale(locale));
+    const auto restoreLocale = qScopeGuard([] { QLocale::setDefault(QLocale::system()); });
+    setReading(name);
+    FakePlatform platform;
+    platform.printerAvailable = false;
+    platform.answers << MessageAnswer::Yes;
+    const QString path = m_dir.filePath(QStringLiteral("%1.pdf").arg(QTest::currentDataTag()));
+    platform.fileNames << path;
+    FrmSave w(platform);
+    click(w, "cmdPrint");
+    QCOMPARE(platform.pdfPaths, QStringList{path});
+
+    const QList<PdfPage> pages = pdfPages(pdftotext, path);
+    QVERIFY(!pages.isEmpty());
+    QCOMPARE(pages.size() > 1, severalPages);
+    const qreal edge = 10 / 25.4 * 72;
+    QString read;
+    for (const PdfPage &page : pages) {
+        QVERIFY(qAbs(page.size.width() - paper.width()) < 0.5 && qAbs(page.size.height() - paper.height()) < 0.5);
+        const QRectF inside = QRectF(QPointF(0, 0), page.size).adjusted(edge, edge, -edge, -edge);
+        for (const PdfWord &word : page.words) {
+            QVERIFY2(inside.contains(word.box), qPrintable(word.text));
+            read += word.text;
+        }
+    }
+    QString report = part<QTextEdit>(w, "RTB")->toPlainText();
+    report.remove(QRegularExpression(QStringLiteral("\\s")));
+    // The PDF keeps the font's ligatures ("fi" as one glyph).
+    QCOMPARE(read.normalized(QString::NormalizationForm_KC), report);
 }
 
 QTEST_MAIN(TestFrmSave)
