@@ -7,6 +7,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -34,13 +35,18 @@ bool usesLetterPaper(QLocale::Territory territory)
     return std::find(std::begin(letter), std::end(letter), territory) != std::end(letter);
 }
 
-// A printer keeps the paper it is set up with; a PDF gets the paper a
-// printer in the user's locale would use.
+// A printer prints on the paper it is set up with (Qt opens every printer
+// with A4 where it has A4); a PDF gets the paper a printer in the user's
+// locale would use.
 void setPaper(QPagedPaintDevice &device)
 {
     const auto *printer = dynamic_cast<const QPrinter *>(&device);
-    if (printer && printer->outputFormat() == QPrinter::NativeFormat)
+    if (printer && printer->outputFormat() == QPrinter::NativeFormat) {
+        const QPageSize own = QPrinterInfo(*printer).defaultPageSize();
+        if (own.isValid())
+            device.setPageSize(own);
         return;
+    }
     device.setPageSize(QPageSize(usesLetterPaper(QLocale().territory()) ? QPageSize::Letter : QPageSize::A4));
 }
 

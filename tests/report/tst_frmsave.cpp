@@ -3,6 +3,7 @@
 #include "frmsave.h"
 #include "linklabel.h"
 #include "links.h"
+#include "pdfpages.h"
 #include "readingfile.h"
 
 #include <QFile>
@@ -10,7 +11,6 @@
 #include <QLocale>
 #include <QProcess>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -56,43 +56,6 @@ void checkMessage(const FakePlatform &p, const QString &text, MessageIcon icon, 
     QCOMPARE(p.messages[0].text, text);
     QCOMPARE(p.messages[0].icon, icon);
     QCOMPARE(p.messages[0].buttons, buttons);
-}
-
-struct PdfWord {
-    QRectF box; // in points, from the page's top left corner
-    QString text;
-};
-
-struct PdfPage {
-    QSizeF size; // in points
-    QList<PdfWord> words;
-};
-
-// The pages of a PDF and the words on them in reading order, as
-// `pdftotext -bbox` finds them; nothing when it cannot read the file.
-QList<PdfPage> pdfPages(const QString &pdftotext, const QString &path)
-{
-    QProcess convert;
-    convert.start(pdftotext, {QStringLiteral("-bbox"), path, QStringLiteral("-")});
-    if (!convert.waitForFinished(30000) || convert.exitCode() != 0)
-        return {};
-    static const QRegularExpression item(
-        QStringLiteral(R"re(<page width="([\d.]+)" height="([\d.]+)">|)re"
-                       R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
-    QList<PdfPage> pages;
-    for (const QRegularExpressionMatch &m : item.globalMatch(QString::fromUtf8(convert.readAllStandardOutput()))) {
-        if (m.capturedLength(1) > 0) {
-            pages.append({QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()), {}});
-        } else if (!pages.isEmpty()) {
-            QString text = m.captured(7);
-            text.replace("&lt;", "<").replace("&gt;", ">").replace("&quot;", "\"").replace("&apos;", "'");
-            text.replace("&amp;", "&");
-            pages.last().words.append({QRectF(QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()),
-                                              QPointF(m.captured(5).toDouble(), m.captured(6).toDouble())),
-                                       text});
-        }
-    }
-    return pages;
 }
 
 } // namespace
@@ -427,8 +390,7 @@ void TestFrmSave::printedPagesKeepTheirEdges()
     QFETCH(QString, name);
     QFETCH(QSizeF, paper);
     QFETCH(bool, severalPages);
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (pdftotext.isEmpty())
+    if (test::pdftotextPath().isEmpty())
         QSKIP("pdftotext (poppler-utils) is not installed");
 
     QLocale::setDefault(QLocale(locale));
@@ -443,23 +405,13 @@ void TestFrmSave::printedPagesKeepTheirEdges()
     click(w, "cmdPrint");
     QCOMPARE(platform.pdfPaths, QStringList{path});
 
-    const QList<PdfPage> pages = pdfPages(pdftotext, path);
+    const QList<test::PdfPage> pages = test::pdfPages(path);
     QVERIFY(!pages.isEmpty());
     QCOMPARE(pages.size() > 1, severalPages);
-    const qreal edge = 10 / 25.4 * 72;
-    QString read;
-    for (const PdfPage &page : pages) {
+    for (const test::PdfPage &page : pages)
         QVERIFY(qAbs(page.size.width() - paper.width()) < 0.5 && qAbs(page.size.height() - paper.height()) < 0.5);
-        const QRectF inside = QRectF(QPointF(0, 0), page.size).adjusted(edge, edge, -edge, -edge);
-        for (const PdfWord &word : page.words) {
-            QVERIFY2(inside.contains(word.box), qPrintable(word.text));
-            read += word.text;
-        }
-    }
-    QString report = part<QTextEdit>(w, "RTB")->toPlainText();
-    report.remove(QRegularExpression(QStringLiteral("\\s")));
-    // The PDF keeps the font's ligatures ("fi" as one glyph).
-    QCOMPARE(read.normalized(QString::NormalizationForm_KC), report);
+    QCOMPARE(test::wordsNearEdges(pages, 10), QStringList());
+    QCOMPARE(test::joinedWords(pages), test::withoutWhiteSpace(part<QTextEdit>(w, "RTB")->toPlainText()));
 }
 
 QTEST_MAIN(TestFrmSave)
