@@ -1,6 +1,6 @@
-// Print pressed in the report window with the production platform, onto a
-// print queue of a private print scheduler that this test starts and stops:
-// the job that arrives is checked as the paper would be.
+// Print pressed in the report window with the production platform, onto the
+// default printer of a print scheduler that this test starts and stops: the
+// job that arrives is checked as the paper would be.
 
 #include "drive.h"
 #include "frmsave.h"
@@ -23,8 +23,6 @@
 #include <QTextEdit>
 #include <QTimer>
 
-#include <optional>
-
 #ifdef Q_OS_LINUX
 #include <csignal>
 #include <sys/prctl.h>
@@ -34,31 +32,24 @@ using namespace tzk;
 
 namespace {
 
-const char kQueue[] = "TzolkaraTest";
 // The PDF printer driver of Debian's cups-filters: the job arrives as PDF
-// after the usual filters (copies made by the filters, not the printer).
-const char kDriver[] = "/usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd";
+// after the usual filters, which also make the copies.
+const QString kDriver = "/usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd";
 
 QString tool(const QString &name)
 {
-    return QStandardPaths::findExecutable(name, {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin"),
-                                                 QStringLiteral("/usr/local/sbin"), QStringLiteral("/usr/local/bin")});
+    return QStandardPaths::findExecutable(name, {"/usr/sbin", "/usr/bin", "/usr/local/sbin", "/usr/local/bin"});
 }
 
-// Runs a tool to its end; its output, or nothing when it failed.
-std::optional<QString> run(const QString &program, const QStringList &arguments)
+// Runs a tool to its end: its output, or nothing when it failed.
+QString run(const QString &name, const QStringList &arguments, bool *ok = nullptr)
 {
     QProcess p;
-    p.start(program, arguments);
-    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
-        return std::nullopt;
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-bool writeText(const QString &path, const QString &text)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(text.toUtf8()) > 0;
+    p.start(tool(name), arguments);
+    const bool done = p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    if (ok)
+        *ok = done;
+    return done ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
 }
 
 } // namespace
@@ -73,55 +64,54 @@ private Q_SLOTS:
     void printArrivesAsOneWholeJob();
 
 private:
-    QString lpstat(const QString &which) const;
     QString schedulerLog() const;
 
     QTemporaryDir m_dir;
     QProcess m_scheduler;
-    QString m_output;
 };
 
 void TestPrintQueue::initTestCase()
 {
     for (const char *name : {"cupsd", "lpadmin", "lpstat"})
-        if (tool(QString::fromLatin1(name)).isEmpty())
+        if (tool(name).isEmpty())
             QSKIP("cups is not installed (cupsd, lpadmin and lpstat are needed: apt-get install cups)");
-    if (!QFile::exists(QString::fromLatin1(kDriver)))
+    if (!QFile::exists(kDriver))
         QSKIP("the PDF printer driver of cups-filters is not installed (apt-get install cups-filters)");
     for (const char *name : {"pdftotext", "pdfinfo", "pdffonts", "pdftoppm"})
-        if (tool(QString::fromLatin1(name)).isEmpty())
+        if (tool(name).isEmpty())
             QSKIP("poppler-utils is not installed");
 
     // The scheduler's own folders, socket and settings. It listens on no
-    // network port, so it never meets the system's scheduler or another run.
-    // Run as root it hands the filters to the "lp" user, who must be able
-    // to reach these folders.
+    // network port, so it never meets the system's scheduler or another
+    // run. Run as root it hands the filters to the "lp" user, who must be
+    // able to reach these folders.
     QVERIFY(m_dir.isValid());
     const QDir dir(m_dir.path());
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
                                           | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
     for (const char *sub : {"etc", "spool", "cache", "state", "tmp", "log", "out"})
-        QVERIFY(dir.mkpath(QString::fromLatin1(sub)));
-    const QString socket = dir.filePath(QStringLiteral("cups.sock"));
-    QVERIFY(writeText(dir.filePath(QStringLiteral("etc/cupsd.conf")),
-                      QStringLiteral("Listen %1\nBrowsing No\nWebInterface No\nDefaultAuthType None\n"
-                                     "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-                                     "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n</Policy>\n")
-                          .arg(socket)));
-    QString files = QStringLiteral("FileDevice Yes\n");
-    for (const auto &[key, sub] : {std::pair("ServerRoot", "etc"), std::pair("RequestRoot", "spool"),
-                                   std::pair("CacheDir", "cache"), std::pair("StateDir", "state"),
-                                   std::pair("TempDir", "tmp")})
-        files += QStringLiteral("%1 %2\n").arg(QString::fromLatin1(key), dir.filePath(QString::fromLatin1(sub)));
-    for (const char *log : {"ErrorLog", "AccessLog", "PageLog"})
-        files += QStringLiteral("%1 %2\n").arg(QString::fromLatin1(log), dir.filePath(QStringLiteral("log/") + log));
-    QVERIFY(writeText(dir.filePath(QStringLiteral("etc/cups-files.conf")), files));
+        QVERIFY(dir.mkpath(sub));
+    const QString socket = dir.filePath("cups.sock");
+    const QString conf[][2] = {
+        {"etc/cupsd.conf", QString("Listen %1\nBrowsing No\nWebInterface No\nDefaultAuthType None\n"
+                                   "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+                                   "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n</Policy>\n")
+                                   .arg(socket)},
+        {"etc/cups-files.conf", QString("FileDevice Yes\nServerRoot %1/etc\nRequestRoot %1/spool\nCacheDir %1/cache\n"
+                                        "StateDir %1/state\nTempDir %1/tmp\nErrorLog %1/log/ErrorLog\n"
+                                        "AccessLog %1/log/AccessLog\nPageLog %1/log/PageLog\n")
+                                    .arg(dir.path())}};
+    for (const auto &[name, text] : conf) {
+        QFile f(dir.filePath(name));
+        const QByteArray bytes = text.toUtf8();
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+    }
 
     // Every cups tool, and the program's printing, talk to this scheduler
     // only and read its printers' drivers from its folder; no user's or
     // system's default printer takes its place.
     qputenv("CUPS_SERVER", socket.toLocal8Bit());
-    qputenv("CUPS_SERVERROOT", dir.filePath(QStringLiteral("etc")).toLocal8Bit());
+    qputenv("CUPS_SERVERROOT", dir.filePath("etc").toLocal8Bit());
     qputenv("HOME", dir.path().toLocal8Bit());
     qunsetenv("LPDEST");
     qunsetenv("PRINTER");
@@ -131,22 +121,20 @@ void TestPrintQueue::initTestCase()
     m_scheduler.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
 #endif
     m_scheduler.setProcessChannelMode(QProcess::ForwardedChannels);
-    m_scheduler.start(tool(QStringLiteral("cupsd")),
-                      {QStringLiteral("-f"), QStringLiteral("-c"), dir.filePath(QStringLiteral("etc/cupsd.conf")),
-                       QStringLiteral("-s"), dir.filePath(QStringLiteral("etc/cups-files.conf"))});
-    QVERIFY(m_scheduler.waitForStarted());
-    QVERIFY2(QTest::qWaitFor([this] { return lpstat(QStringLiteral("-r")).startsWith("scheduler is running")
-                                             && m_scheduler.state() == QProcess::Running; }, 20000),
-             qPrintable("the private print scheduler did not start\n" + schedulerLog()));
+    m_scheduler.start(tool("cupsd"),
+                      {"-f", "-c", dir.filePath("etc/cupsd.conf"), "-s", dir.filePath("etc/cups-files.conf")});
+    QVERIFY2(QTest::qWaitFor([this] { return m_scheduler.state() == QProcess::Running
+                                             && run("lpstat", {"-r"}).startsWith("scheduler is running"); }, 20000),
+             qPrintable("the print scheduler did not start\n" + schedulerLog()));
 
-    // A PDF printer set to Letter paper, the default destination; its jobs
-    // are written to one file.
-    m_output = dir.filePath(QStringLiteral("out/job.pdf"));
-    const QString lpadmin = tool(QStringLiteral("lpadmin"));
-    QVERIFY(run(lpadmin, {QStringLiteral("-p"), QString::fromLatin1(kQueue), QStringLiteral("-E"), QStringLiteral("-v"),
-                          QUrl::fromLocalFile(m_output).toString(), QStringLiteral("-P"), QString::fromLatin1(kDriver),
-                          QStringLiteral("-o"), QStringLiteral("PageSize=Letter")}));
-    QVERIFY(run(lpadmin, {QStringLiteral("-d"), QString::fromLatin1(kQueue)}));
+    // A PDF printer on Letter paper, the default destination; it writes
+    // its jobs to one file.
+    bool ok = false;
+    run("lpadmin", {"-p", "TzolkaraTest", "-E", "-v", QUrl::fromLocalFile(dir.filePath("out/job.pdf")).toString(),
+                    "-P", kDriver, "-o", "PageSize=Letter"}, &ok);
+    QVERIFY(ok);
+    run("lpadmin", {"-d", "TzolkaraTest"}, &ok);
+    QVERIFY(ok);
 }
 
 void TestPrintQueue::cleanupTestCase()
@@ -158,15 +146,10 @@ void TestPrintQueue::cleanupTestCase()
         m_scheduler.kill();
 }
 
-QString TestPrintQueue::lpstat(const QString &which) const
-{
-    return run(tool(QStringLiteral("lpstat")), which.split(QLatin1Char(' '))).value_or(QString());
-}
-
 // The scheduler's errors, for a failure message.
 QString TestPrintQueue::schedulerLog() const
 {
-    QFile f(QDir(m_dir.path()).filePath(QStringLiteral("log/ErrorLog")));
+    QFile f(QDir(m_dir.path()).filePath("log/ErrorLog"));
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll().right(2000)) : QString();
 }
 
@@ -174,13 +157,13 @@ QString TestPrintQueue::schedulerLog() const
 // the locale's A4), margins kept, bold and colours there.
 void TestPrintQueue::printArrivesAsOneWholeJob()
 {
-    QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
-    MayanReading = test::birthRecord(QStringLiteral("Ann"), 1975, QStringLiteral("March"), 14);
+    QLocale::setDefault(QLocale("de_DE"));
+    MayanReading = test::birthRecord("Ann", 1975, "March", 14);
     CalculateReading();
     QtPlatform platform;
     QVERIFY(platform.hasDefaultPrinter());
 
-    // A failure would open a real message box; close it and say what it said.
+    // A failure would open a real message box: close it and say what it said.
     QString shown;
     QTimer boxes;
     connect(&boxes, &QTimer::timeout, [&shown] {
@@ -194,31 +177,25 @@ void TestPrintQueue::printArrivesAsOneWholeJob()
     test::click(&w, "cmdPrint");
     QVERIFY2(shown.isEmpty(), qPrintable(shown));
 
-    QVERIFY2(QTest::qWaitFor([this] { return !lpstat(QStringLiteral("-W completed -o")).isEmpty()
-                                             && lpstat(QStringLiteral("-o")).isEmpty(); }, 60000),
+    QVERIFY2(QTest::qWaitFor([] { return !run("lpstat", {"-W", "completed", "-o"}).isEmpty()
+                                         && run("lpstat", {"-o"}).isEmpty(); }, 60000),
              qPrintable("the job did not complete\n" + schedulerLog()));
-    QCOMPARE(lpstat(QStringLiteral("-W all -o")).count(QLatin1Char('\n')), 1);
+    QCOMPARE(run("lpstat", {"-W", "all", "-o"}).count('\n'), 1);
 
-    const std::optional<QString> info = run(tool(QStringLiteral("pdfinfo")), {m_output});
-    QVERIFY2(info, "no PDF arrived");
-    QVERIFY2(info->contains(QRegularExpression(QStringLiteral("Page size: +612 x 792 pts"))), qPrintable(*info));
-
-    // The whole report, once, every word at least 10 mm inside the edges.
-    const QList<test::PdfPage> pages = test::pdfPages(m_output);
+    const QString output = QDir(m_dir.path()).filePath("out/job.pdf");
+    QVERIFY2(run("pdfinfo", {output}).contains(QRegularExpression("Page size: +612 x 792 pts")), "no Letter PDF");
+    const QList<test::PdfPage> pages = test::pdfPages(output);
     QVERIFY(!pages.isEmpty());
     QCOMPARE(test::wordsNearEdges(pages, 10), QStringList());
-    const auto *report = w.findChild<QTextEdit *>(QStringLiteral("RTB"));
-    QCOMPARE(test::joinedWords(pages), test::withoutWhiteSpace(report->toPlainText()));
-
-    const std::optional<QString> fonts = run(tool(QStringLiteral("pdffonts")), {m_output});
-    QVERIFY(fonts && fonts->contains(QStringLiteral("Bold")));
+    const QString report = w.findChild<QTextEdit *>("RTB")->toPlainText();
+    QCOMPARE(test::joinedWords(pages), test::withoutWhiteSpace(report)); // once: one copy
+    QVERIFY(run("pdffonts", {output}).contains("Bold"));
 
     // The labels' purple and the headings' green, where whole pixels of a
     // letter's stroke are covered.
-    const QString prefix = QDir(m_dir.path()).filePath(QStringLiteral("page"));
-    QVERIFY(run(tool(QStringLiteral("pdftoppm")), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("150"),
-                                                  QStringLiteral("-singlefile"), m_output, prefix}));
-    const QImage page(prefix + QStringLiteral(".png"));
+    const QString image = QDir(m_dir.path()).filePath("page");
+    run("pdftoppm", {"-png", "-r", "150", "-singlefile", output, image});
+    const QImage page(image + ".png");
     QVERIFY(!page.isNull());
     bool purple = false;
     bool green = false;
