@@ -18,9 +18,10 @@ tzk_ensure_packages() {
 TZK_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
 # What the test suite needs on top (pdftotext checks the PDF report; the
 # packaging tests validate the menu entry and AppStream file and build the
-# .deb, whose Depends line dpkg-shlibdeps works out; ./test also builds the
-# benchmarks).
-TZK_TEST_PACKAGES=(poppler-utils desktop-file-utils appstream dpkg-dev libbenchmark-dev)
+# .deb, whose Depends line dpkg-shlibdeps works out; tst_printqueue prints
+# through a print scheduler of its own, with the PDF printer driver of
+# cups-filters, which cups brings; ./test also builds the benchmarks).
+TZK_TEST_PACKAGES=(poppler-utils desktop-file-utils appstream dpkg-dev cups libbenchmark-dev)
 # What fuzz/run.sh needs: clang and its libFuzzer runtime
 # (libclang_rt.fuzzer), and llvm-symbolizer for readable crash reports. The
 # sanitizer build with g++ needs nothing more: libasan and libubsan come

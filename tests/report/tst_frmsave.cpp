@@ -4,12 +4,15 @@
 #include "frmsave.h"
 #include "linklabel.h"
 #include "links.h"
+#include "pdfpages.h"
 #include "readingfile.h"
 
 #include <QFile>
 #include <QFrame>
+#include <QLocale>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -79,6 +82,8 @@ private Q_SLOTS:
     void failedSaveIsReportedAndKeepsTheOldFile();
     void reportCannotBeCopiedOut();
     void linksOpenTheirPages();
+    void printedPagesKeepTheirEdges_data();
+    void printedPagesKeepTheirEdges();
 
 private:
     QTemporaryDir m_dir;
@@ -363,6 +368,54 @@ void TestFrmSave::linksOpenTheirPages()
     QCOMPARE(platform.urls, QList<QUrl>({QUrl(homePageAddress()), QUrl(homePageAddress()),
                                          QUrl(webPageAddress(WebPage::FullBrandPage)),
                                          QUrl(webPageAddress(WebPage::CoBrandPage))}));
+}
+
+void TestFrmSave::printedPagesKeepTheirEdges_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSizeF>("paper"); // points
+    QTest::addColumn<bool>("severalPages");
+
+    const QSizeF a4(595.28, 841.89);
+    QTest::newRow("A4") << "de_DE" << "Reader" << a4 << false;
+    QTest::newRow("Letter, several pages") << "en_US" << QString("Ann Bea Cy ").repeated(900) << QSizeF(612, 792)
+                                           << true;
+    QTest::newRow("name without spaces") << "en_GB" << QString(5000, QLatin1Char('W')) << a4 << true;
+}
+
+// Through the PDF, which is painted as a printer page is: margins of
+// 15 mm, of which at least 10 must show in the words' boxes; the paper of
+// the locale; and lines that are neither cut at the page break nor
+// painted on two pages.
+void TestFrmSave::printedPagesKeepTheirEdges()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, name);
+    QFETCH(QSizeF, paper);
+    QFETCH(bool, severalPages);
+    if (test::pdftotextPath().isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+
+    QLocale::setDefault(QLocale(locale));
+    const auto restoreLocale = qScopeGuard([] { QLocale::setDefault(QLocale::system()); });
+    setReading(name);
+    FakePlatform platform;
+    platform.printerAvailable = false;
+    platform.answers << MessageAnswer::Yes;
+    const QString path = m_dir.filePath(QStringLiteral("%1.pdf").arg(QTest::currentDataTag()));
+    platform.fileNames << path;
+    FrmSave w(platform);
+    click(w, "cmdPrint");
+    QCOMPARE(platform.pdfPaths, QStringList{path});
+
+    const QList<test::PdfPage> pages = test::pdfPages(path);
+    QVERIFY(!pages.isEmpty());
+    QCOMPARE(pages.size() > 1, severalPages);
+    for (const test::PdfPage &page : pages)
+        QVERIFY(qAbs(page.size.width() - paper.width()) < 0.5 && qAbs(page.size.height() - paper.height()) < 0.5);
+    QCOMPARE(test::wordsNearEdges(pages, 10), QStringList());
+    QCOMPARE(test::joinedWords(pages), test::withoutWhiteSpace(part<QTextEdit>(w, "RTB")->toPlainText()));
 }
 
 QTEST_MAIN(TestFrmSave)
