@@ -24,15 +24,16 @@ void nameForScreenReaders(QLabel *label, const QString &caption)
     label->setAccessibleName(caption + QStringLiteral(": ") + label->text().trimmed());
 }
 
-// Puts picture `wanted` of `list` into `box` and returns the position
-// shown. A picture that does not decode leaves the box with picture `had`,
-// the one it showed before.
+// Puts picture `wanted` of `list` into `box`, made for the box's pixel
+// density, and returns the position shown. A picture that does not decode
+// leaves the box with picture `had`, the one it showed before.
 int putPicture(QLabel *box, const PictureList &list, int wanted, int had)
 {
-    QPixmap picture = list.picture(wanted);
+    const qreal ratio = box->devicePixelRatio();
+    QPixmap picture = list.picture(wanted, ratio);
     if (picture.isNull()) {
         wanted = had;
-        picture = list.picture(had);
+        picture = list.picture(had, ratio);
     }
     if (!picture.isNull())
         box->setPixmap(picture);
@@ -97,6 +98,7 @@ void FrmMayanResult::Form_Load()
     }
     // Decode just the two pictures shown, drawn at their own size. The
     // picture a box had before loading is decoded only when it is needed.
+    m_picturesRatio = devicePixelRatio();
     m_tonePicture = putPicture(m_ui->picGalacticTone, m_tonePictures, toneMatch, m_tonePicture);
     m_signPicture = putPicture(m_ui->picDaySign, m_signPictures, signMatch, m_signPicture);
 
@@ -121,6 +123,19 @@ void FrmMayanResult::Form_Load()
     nameForScreenReaders(m_ui->lblMayanEnglishName, m_ui->Label1_2->text());
     nameForScreenReaders(m_ui->lblFamousPersons, m_ui->Label1_6->text());
     nameForScreenReaders(m_ui->lblMayanDesc, QStringLiteral("Day Sign Description"));
+}
+
+bool FrmMayanResult::event(QEvent *event)
+{
+    const bool handled = ReadingWindow::event(event);
+    // Moved to a screen of another pixel density: the two pictures are made
+    // again for it, a matter of two small decodes.
+    if (event->type() == QEvent::ScreenChangeInternal && !qFuzzyCompare(devicePixelRatio(), m_picturesRatio)) {
+        m_picturesRatio = devicePixelRatio();
+        putPicture(m_ui->picGalacticTone, m_tonePictures, m_tonePicture, m_tonePicture);
+        putPicture(m_ui->picDaySign, m_signPictures, m_signPicture, m_signPicture);
+    }
+    return handled;
 }
 
 void FrmMayanResult::cmdBack_Click()
