@@ -6,12 +6,17 @@ Run by hand after changing a drawing:
     /usr/bin/python3 tools/make_pictures.py
 
 The build uses the committed pictures and never runs this script.  Needs
-Pillow and the DejaVu fonts.  Everything is drawn from plain shapes, with no
-randomness, so a rerun gives the same files.
+Pillow and the DejaVu fonts (Debian: python3-pil, fonts-dejavu-core).
+Everything is drawn from plain shapes, with no randomness, so a rerun gives
+the same files.
 
 Shapes are drawn at SS times the final size and scaled down with Lanczos,
 which gives smooth edges.  Text is drawn afterwards at the final size so the
 font hinting keeps small letters sharp.
+
+Each sign and tone picture is written twice: at its own size and, with
+"@2x" in its name, drawn afresh from the same shapes at twice that size for
+screens of high pixel density.
 """
 
 import math
@@ -26,6 +31,9 @@ BOLD = os.path.join(FONT_DIR, "DejaVuSans-Bold.ttf")
 BOLD_NARROW = os.path.join(FONT_DIR, "DejaVuSansCondensed-Bold.ttf")
 
 SS = 4                       # supersampling factor
+# Every sign and tone picture at its own size and, for screens of 150% and
+# more, drawn again at twice that size; the program picks by pixel density.
+SCALES = [(1, ""), (2, "@2x")]
 JPEG_QUALITY = 90
 LANCZOS = Image.Resampling.LANCZOS
 
@@ -699,33 +707,36 @@ def rounded_mask(size, inset, radius):
     return mask
 
 
-def cartouche(accent):
-    """Supersampled stone cartouche: double border, emblem backdrop, name strip."""
-    s, m, r = SIGN_PX * SS, 5 * SS, 24 * SS
+def cartouche(accent, u):
+    """Supersampled stone cartouche: double border, emblem backdrop, name strip.
+
+    u is the number of drawing pixels to one pixel of the 1x picture.
+    """
+    s, m, r = SIGN_PX * u, 5 * u, 24 * u
     img = Image.new("RGB", (s, s), PARCHMENT)
     # Outer ink line, ochre band, inner ink line, then the stone face.
     img.paste(INK, (0, 0, s, s), rounded_mask(s, m, r))
     img.paste(vertical_gradient((s, s), OCHRE_LIGHT, OCHRE), (0, 0),
-              rounded_mask(s, m + 3 * SS, r - 3 * SS))
-    img.paste(INK, (0, 0, s, s), rounded_mask(s, m + 7 * SS, r - 7 * SS))
-    face = rounded_mask(s, m + 8.5 * SS, r - 8.5 * SS)
+              rounded_mask(s, m + 3 * u, r - 3 * u))
+    img.paste(INK, (0, 0, s, s), rounded_mask(s, m + 7 * u, r - 7 * u))
+    face = rounded_mask(s, m + 8.5 * u, r - 8.5 * u)
     img.paste(vertical_gradient((s, s), STONE_TOP, STONE_BOTTOM), (0, 0), face)
     # The name strip takes the accent colour, below an ink rule.
     strip_mask = Image.new("L", (s, s), 0)
-    strip_mask.paste(face.crop((0, STRIP_TOP * SS, s, s)), (0, STRIP_TOP * SS))
+    strip_mask.paste(face.crop((0, STRIP_TOP * u, s, s)), (0, STRIP_TOP * u))
     img.paste(mix(STONE_BOTTOM, accent, 0.45), (0, 0, s, s), strip_mask)
     d = ImageDraw.Draw(img)
-    edge = m + 8.5 * SS
-    d.line((edge, STRIP_TOP * SS, s - edge - 1, STRIP_TOP * SS), fill=INK, width=round(1.5 * SS))
+    edge = m + 8.5 * u
+    d.line((edge, STRIP_TOP * u, s - edge - 1, STRIP_TOP * u), fill=INK, width=round(1.5 * u))
     # A faint accent disc behind the emblem.
     x, y, size = EMBLEM_BOX
-    cx, cy, rad = (x + size / 2) * SS, (y + size / 2) * SS, (size / 2 + 4) * SS
+    cx, cy, rad = (x + size / 2) * u, (y + size / 2) * u, (size / 2 + 4) * u
     d.ellipse((cx - rad, cy - rad, cx + rad, cy + rad), fill=mix(STONE_TOP, accent, 0.16),
-              outline=mix(STONE_TOP, accent, 0.45), width=SS)
+              outline=mix(STONE_TOP, accent, 0.45), width=u)
     return img
 
 
-def shade(layer):
+def shade(layer, u):
     """Light from the upper left: brighten the top, darken the bottom, add a shadow."""
     s = layer.size[0]
     alpha = layer.getchannel("A")
@@ -745,33 +756,38 @@ def shade(layer):
     out.putalpha(alpha)
     shadow = Image.new("RGBA", (s, s), (70, 44, 20, 0))
     shadow.putalpha(alpha.point(lambda a: a * 0.35))
-    shadow = shadow.transform((s, s), Image.Transform.AFFINE, (1, 0, -1.5 * SS, 0, 1, -2 * SS))
-    shadow = shadow.filter(ImageFilter.GaussianBlur(2 * SS))
+    shadow = shadow.transform((s, s), Image.Transform.AFFINE, (1, 0, -1.5 * u, 0, 1, -2 * u))
+    shadow = shadow.filter(ImageFilter.GaussianBlur(2 * u))
     return shadow, out
 
 
-def fit_font(draw, text, max_width, size):
-    """Largest bold font up to size whose rendering of text fits max_width."""
+def fit_font(draw, text, max_width, size, scale=1):
+    """Largest bold font up to size whose rendering of text fits max_width.
+
+    The choice is made at 1x and then enlarged, so that a larger picture
+    carries the same lettering rather than a face that fits differently.
+    """
     for path in (BOLD, BOLD_NARROW):
         for sz in range(size, size - 3, -1):
-            f = font(path, sz)
-            if draw.textlength(text, font=f) <= max_width:
-                return f
-    return font(BOLD_NARROW, size - 3)
+            if draw.textlength(text, font=font(path, sz)) <= max_width:
+                return font(path, sz * scale)
+    return font(BOLD_NARROW, (size - 3) * scale)
 
 
-def sign_image(name, accent):
-    big = cartouche(accent)
+def sign_image(name, accent, scale=1):
+    u = SS * scale
+    big = cartouche(accent, u)
     layer = Image.new("RGBA", big.size, (0, 0, 0, 0))
     x, y, size = EMBLEM_BOX
-    EMBLEMS[name](Pen(layer, x * SS, y * SS, size * SS))
-    shadow, layer = shade(layer)
+    EMBLEMS[name](Pen(layer, x * u, y * u, size * u))
+    shadow, layer = shade(layer, u)
     big.paste(shadow, (0, 0), shadow)
     big.paste(layer, (0, 0), layer)
-    img = big.resize((SIGN_PX, SIGN_PX), LANCZOS)
+    img = big.resize((SIGN_PX * scale, SIGN_PX * scale), LANCZOS)
     d = ImageDraw.Draw(img)
-    f = fit_font(d, name, 106, 14)
-    d.text((SIGN_PX / 2, (STRIP_TOP + 137) / 2 + 0.5), name, font=f, fill=INK, anchor="mm")
+    f = fit_font(d, name, 106, 14, scale)
+    d.text((SIGN_PX / 2 * scale, ((STRIP_TOP + 137) / 2 + 0.5) * scale), name, font=f, fill=INK,
+           anchor="mm")
     return img
 
 
@@ -792,40 +808,42 @@ def numeral_layout(n):
     return rows + [("bar", 1)] * (n // 5)
 
 
-def draw_numeral(d, n, cx, top, bottom):
+def draw_numeral(d, n, cx, top, bottom, u):
     """Dots for ones above bars for fives, centred between top and bottom (supersampled)."""
-    dot, bar_h, bar_w, gap = 9 * SS, 7.5 * SS, 50 * SS, 3 * SS
+    dot, bar_h, bar_w, gap = 9 * u, 7.5 * u, 50 * u, 3 * u
     rows = numeral_layout(n)
     heights = [dot if kind == "dots" else bar_h for kind, _ in rows]
     y = (top + bottom - sum(heights) - gap * (len(rows) - 1)) / 2
-    edge = SS
+    edge = u
     for (kind, count), h in zip(rows, heights):
         if kind == "dots":
-            step = dot + 4 * SS
-            x0 = cx - (count * dot + (count - 1) * 4 * SS) / 2
+            step = dot + 4 * u
+            x0 = cx - (count * dot + (count - 1) * 4 * u) / 2
             for i in range(count):
                 box = (x0 + i * step, y, x0 + i * step + dot, y + dot)
                 d.ellipse(box, fill=TONE_FILL, outline=TONE_DARK, width=edge)
-                shine = (box[0] + 2 * SS, box[1] + 1.6 * SS, box[0] + 4.2 * SS, box[1] + 3.6 * SS)
+                shine = (box[0] + 2 * u, box[1] + 1.6 * u, box[0] + 4.2 * u, box[1] + 3.6 * u)
                 d.ellipse(shine, fill=TONE_SHINE)
         else:
             box = (cx - bar_w / 2, y, cx + bar_w / 2, y + h)
             d.rounded_rectangle(box, h / 2, fill=TONE_FILL, outline=TONE_DARK, width=edge)
-            d.line((box[0] + 4 * SS, y + 2 * SS, box[2] - 4 * SS, y + 2 * SS),
-                   fill=TONE_SHINE, width=SS)
+            d.line((box[0] + 4 * u, y + 2 * u, box[2] - 4 * u, y + 2 * u),
+                   fill=TONE_SHINE, width=u)
         y += h + gap
 
 
-def tone_image(n, name, w, h):
-    big = Image.new("RGB", (w * SS, h * SS), TONE_PAPER)
+def tone_image(n, name, w, h, scale=1):
+    u = SS * scale
+    big = Image.new("RGB", (w * u, h * u), TONE_PAPER)
     d = ImageDraw.Draw(big)
-    d.rounded_rectangle((SS, SS, w * SS - SS - 1, h * SS - SS - 1), 6 * SS,
-                        fill=TONE_PAPER, outline=TONE_EDGE, width=SS)
-    draw_numeral(d, n, w * SS / 2, 4 * SS, (h - TONE_TEXT_PX) * SS)
-    img = big.resize((w, h), LANCZOS)
+    d.rounded_rectangle((u, u, w * u - u - 1, h * u - u - 1), 6 * u,
+                        fill=TONE_PAPER, outline=TONE_EDGE, width=u)
+    draw_numeral(d, n, w * u / 2, 4 * u, (h - TONE_TEXT_PX) * u, u)
+    img = big.resize((w * scale, h * scale), LANCZOS)
     d = ImageDraw.Draw(img)
-    f = fit_font(d, name, w - 8, 11)
-    d.text((w / 2, h - TONE_TEXT_PX / 2 - 2), name, font=f, fill=TONE_TEXT, anchor="mm")
+    f = fit_font(d, name, w - 8, 11, scale)
+    d.text((w / 2 * scale, (h - TONE_TEXT_PX / 2 - 2) * scale), name, font=f, fill=TONE_TEXT,
+           anchor="mm")
     return img
 
 
@@ -892,11 +910,14 @@ def main():
     sign_dir, tone_dir = os.path.join(ASSETS, "signs"), os.path.join(ASSETS, "tones")
     os.makedirs(sign_dir, exist_ok=True)
     os.makedirs(tone_dir, exist_ok=True)
-    for i, (name, accent) in enumerate(SIGNS, 1):
-        save_jpeg(sign_image(name, accent), os.path.join(sign_dir, "%02d-%s.jpg" % (i, name)))
-    for i, (name, w, h) in enumerate(TONES, 1):
-        # Tone pictures are stored by number; the window finds them by position.
-        save_jpeg(tone_image(i, name, w, h), os.path.join(tone_dir, "%02d.jpg" % i))
+    for scale, suffix in SCALES:
+        for i, (name, accent) in enumerate(SIGNS, 1):
+            save_jpeg(sign_image(name, accent, scale),
+                      os.path.join(sign_dir, "%02d-%s%s.jpg" % (i, name, suffix)))
+        for i, (name, w, h) in enumerate(TONES, 1):
+            # Tone pictures are stored by number; the window finds them by position.
+            save_jpeg(tone_image(i, name, w, h, scale),
+                      os.path.join(tone_dir, "%02d%s.jpg" % (i, suffix)))
     save_icons()
 
 

@@ -3,6 +3,8 @@
 #include "catalogue.h"
 #include "mayan.h"
 
+#include <QImage>
+
 namespace tzk {
 
 PictureList::PictureList(QStringList keys, QStringList paths)
@@ -37,9 +39,30 @@ QString PictureList::key(int position) const
     return position >= 1 && position <= count() ? m_keys[position - 1] : QString();
 }
 
-QPixmap PictureList::picture(int position) const
+QPixmap PictureList::picture(int position, qreal devicePixelRatio) const
 {
-    return position >= 1 && position <= count() ? QPixmap(m_paths[position - 1]) : QPixmap();
+    if (position < 1 || position > count())
+        return QPixmap();
+    const QString &path = m_paths[position - 1];
+    if (devicePixelRatio <= 1.0)
+        return QPixmap(path);
+
+    // ":/signs/13-Night.jpg" has ":/signs/13-Night@2x.jpg" beside it.
+    qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    if (dot <= path.lastIndexOf(QLatin1Char('/'))) // none in the file name
+        dot = path.size();
+    QImage image(QString(path).insert(dot, QStringLiteral("@2x")));
+    if (image.isNull())
+        return QPixmap(path);
+    image.setDevicePixelRatio(2.0);
+    if (!qFuzzyCompare(devicePixelRatio, 2.0)) {
+        // Qt would fit the picture to the screen pixel by pixel, dropping or
+        // doubling rows; averaging them once here keeps thin lines even.
+        const QSize onScreen = (image.deviceIndependentSize() * devicePixelRatio).toSize();
+        image = image.scaled(onScreen, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        image.setDevicePixelRatio(devicePixelRatio);
+    }
+    return QPixmap::fromImage(std::move(image));
 }
 
 } // namespace tzk

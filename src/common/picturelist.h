@@ -21,7 +21,12 @@ public:
 
     int count() const { return int(m_keys.size()); }
     QString key(int position) const;
-    QPixmap picture(int position) const;
+    // The picture for a screen of the given pixel density, at its own size
+    // in layout pixels. Above 1 it is made from the file beside the picture
+    // with "@2x" before its extension, drawn at twice the size, and has one
+    // pixel for each pixel of the screen; without that file the picture
+    // itself is given, which Qt enlarges. Null when nothing decodes.
+    QPixmap picture(int position, qreal devicePixelRatio = 1.0) const;
 
 private:
     QStringList m_keys;

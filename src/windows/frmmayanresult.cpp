@@ -24,6 +24,22 @@ void nameForScreenReaders(QLabel *label, const QString &caption)
     label->setAccessibleName(caption + QStringLiteral(": ") + label->text().trimmed());
 }
 
+// Puts picture `wanted` of `list` into `box`, made for the box's pixel
+// density, and returns the position shown. A picture that does not decode
+// leaves the box with picture `had`, the one it showed before.
+int putPicture(QLabel *box, const PictureList &list, int wanted, int had)
+{
+    const qreal ratio = box->devicePixelRatio();
+    QPixmap picture = list.picture(wanted, ratio);
+    if (picture.isNull()) {
+        wanted = had;
+        picture = list.picture(had, ratio);
+    }
+    if (!picture.isNull())
+        box->setPixmap(picture);
+    return wanted;
+}
+
 } // namespace
 
 FrmMayanResult::FrmMayanResult(Platform &platform, Navigator &navigator, QWidget *parent,
@@ -64,25 +80,31 @@ void FrmMayanResult::Form_Load()
     setValue(m_ui->lblFamousPersons, r.famousPersons);
 
     // Tone picture by position, sign picture by key (exact, case-sensitive).
-    // Without a match a box keeps the picture it had before loading.
+    // Without a match, or when the match does not decode, a box keeps the
+    // picture it had before loading.
+    int toneMatch = 0;
     for (int i = 1; i <= m_tonePictures.count(); ++i) {
         if (i == r.galacticTone) {
-            m_tonePicture = i;
+            toneMatch = i;
             break;
         }
     }
+    int signMatch = 0;
     for (int i = 1; i <= m_signPictures.count(); ++i) {
         if (m_signPictures.key(i) == r.englishName) {
-            m_signPicture = i;
+            signMatch = i;
             break;
         }
     }
-    // Decode just the two pictures shown, drawn at their own size.
-    m_ui->picGalacticTone->setPixmap(m_tonePictures.picture(m_tonePicture));
-    m_ui->picDaySign->setPixmap(m_signPictures.picture(m_signPicture));
+    // Decode just the two pictures shown, drawn at their own size. The
+    // picture a box had before loading is decoded only when it is needed.
+    m_picturesRatio = devicePixelRatio();
+    m_tonePicture = putPicture(m_ui->picGalacticTone, m_tonePictures, toneMatch, m_tonePicture);
+    m_signPicture = putPicture(m_ui->picDaySign, m_signPictures, signMatch, m_signPicture);
 
     // The pictures are in the keyboard order, so they need words too; they
-    // name what is shown, which is the old picture when nothing matched.
+    // name what is shown, which is the old picture when nothing matched or
+    // the match did not decode.
     const QString toneKey = m_tonePictures.key(m_tonePicture); // "13-Cosmic"
     m_ui->picGalacticTone->setAccessibleName(QStringLiteral("Day number: %1").arg(m_tonePicture));
     m_ui->picGalacticTone->setAccessibleDescription(
@@ -101,6 +123,19 @@ void FrmMayanResult::Form_Load()
     nameForScreenReaders(m_ui->lblMayanEnglishName, m_ui->Label1_2->text());
     nameForScreenReaders(m_ui->lblFamousPersons, m_ui->Label1_6->text());
     nameForScreenReaders(m_ui->lblMayanDesc, QStringLiteral("Day Sign Description"));
+}
+
+bool FrmMayanResult::event(QEvent *event)
+{
+    const bool handled = ReadingWindow::event(event);
+    // Moved to a screen of another pixel density: the two pictures are made
+    // again for it, a matter of two small decodes.
+    if (event->type() == QEvent::ScreenChangeInternal && !qFuzzyCompare(devicePixelRatio(), m_picturesRatio)) {
+        m_picturesRatio = devicePixelRatio();
+        putPicture(m_ui->picGalacticTone, m_tonePictures, m_tonePicture, m_tonePicture);
+        putPicture(m_ui->picDaySign, m_signPictures, m_signPicture, m_signPicture);
+    }
+    return handled;
 }
 
 void FrmMayanResult::cmdBack_Click()

@@ -30,6 +30,9 @@ public:
     int shownSignPicture() const { return m_signPicture; }
     int shownTonePicture() const { return m_tonePicture; }
 
+protected:
+    bool event(QEvent *event) override;
+
 private:
     void Form_Load();
     void cmdBack_Click();
@@ -42,6 +45,8 @@ private:
     // The pictures the window shows before its load step: Crocodile and 13-Cosmic.
     int m_signPicture = 11;
     int m_tonePicture = 13;
+    // The screen's pixel density the pictures shown were made for.
+    qreal m_picturesRatio = 1.0;
 };
 
 } // namespace tzk

@@ -1,6 +1,8 @@
 // The result window when its pictures cannot be had: missing from the
 // resources, damaged, or no list at all. The person still gets the whole
-// reading in words; only the picture boxes stay empty.
+// reading in words, and a box whose picture does not decode keeps the one
+// it had before loading (Crocodile, 13-Cosmic), or stays empty when that
+// one cannot be had either.
 #include "drive.h"
 #include "fakenavigator.h"
 #include "fakeplatform.h"
@@ -47,40 +49,49 @@ private:
 void TestFaultsPictures::labelsAreFilledWithoutPictures_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::addColumn<int>("signShown"); // the place the window picks for 14 March 1975 (Night, tone 13)
-    QTest::addColumn<int>("toneShown");
-    QTest::newRow("missing from the resources") << "missing" << 13 << 13;
-    QTest::newRow("damaged picture files") << "damaged" << 13 << 13;
-    QTest::newRow("no pictures at all") << "none" << 11 << 13;
+    QTest::addColumn<bool>("keptPicturesDecode");
+    QTest::newRow("missing from the resources") << "missing" << false;
+    QTest::newRow("damaged picture files") << "damaged" << false;
+    QTest::newRow("no pictures at all") << "none" << false;
+    QTest::newRow("only the reading's two damaged") << "reading" << true;
 }
 
 void TestFaultsPictures::labelsAreFilledWithoutPictures()
 {
     QFETCH(QString, kind);
-    QFETCH(int, signShown);
-    QFETCH(int, toneShown);
+    QFETCH(bool, keptPicturesDecode);
 
+    // 1 January 1900 is Flint (picture 8) with tone 4.
+    const PictureList realSigns = PictureList::daySigns();
+    const PictureList realTones = PictureList::galacticTones();
+    // A JPEG header, then noise.
+    const QString damaged = m_dir.filePath(QStringLiteral("damaged.jpg"));
+    QFile f(damaged);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00", 11) + QByteArray(3000, '\x5A'));
+    f.close();
     PictureList signs({}, {});
     PictureList tones({}, {});
     if (kind == QLatin1String("missing")) {
-        signs = moved(PictureList::daySigns(), [](int i) { return QStringLiteral(":/signs/gone-%1.jpg").arg(i); });
-        tones = moved(PictureList::galacticTones(), [](int i) { return QStringLiteral(":/tones/gone-%1.jpg").arg(i); });
+        signs = moved(realSigns, [](int i) { return QStringLiteral(":/signs/gone-%1.jpg").arg(i); });
+        tones = moved(realTones, [](int i) { return QStringLiteral(":/tones/gone-%1.jpg").arg(i); });
     } else if (kind == QLatin1String("damaged")) {
-        // A JPEG header, then noise.
-        const QString damaged = m_dir.filePath(QStringLiteral("damaged.jpg"));
-        QFile f(damaged);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00", 11) + QByteArray(3000, '\x5A'));
-        f.close();
-        signs = moved(PictureList::daySigns(), [&](int) { return damaged; });
-        tones = moved(PictureList::galacticTones(), [&](int) { return damaged; });
+        signs = moved(realSigns, [&](int) { return damaged; });
+        tones = moved(realTones, [&](int) { return damaged; });
+    } else if (kind == QLatin1String("reading")) {
+        signs = moved(realSigns, [&](int i) {
+            return i == 8 ? damaged : QStringLiteral(":/signs/%1-%2.jpg").arg(i, 2, 10, QLatin1Char('0')).arg(realSigns.key(i));
+        });
+        tones = moved(realTones, [&](int i) {
+            return i == 4 ? damaged : QStringLiteral(":/tones/%1.jpg").arg(i, 2, 10, QLatin1Char('0'));
+        });
     }
 
     MayanReading = ReadingRecord();
     MayanReading.personName = QStringLiteral("Ann");
-    MayanReading.birthYear = 1975;
-    MayanReading.birthMonth = QStringLiteral("March");
-    MayanReading.birthDay = 14;
+    MayanReading.birthYear = 1900;
+    MayanReading.birthMonth = QStringLiteral("January");
+    MayanReading.birthDay = 1;
     FakePlatform platform;
     FakeNavigator navigator;
     QPointer<FrmMayanResult> window = new FrmMayanResult(platform, navigator, nullptr, signs, tones);
@@ -88,9 +99,9 @@ void TestFaultsPictures::labelsAreFilledWithoutPictures()
     QVERIFY(QTest::qWaitForWindowExposed(window));
 
     const ReadingRecord &r = MayanReading;
-    QCOMPARE(r.englishName, QStringLiteral("Night"));
+    QCOMPARE(r.englishName, QStringLiteral("Flint"));
     const QList<std::pair<const char *, QString>> labels{
-        {"lblMayanDayNumber", QStringLiteral("13")}, {"lblMayanNoDesc", r.toneDescription},
+        {"lblMayanDayNumber", QStringLiteral("4")},  {"lblMayanNoDesc", r.toneDescription},
         {"lblMayanDaySign", r.mayanName},           {"lblMayanGemstone", r.gemstone},
         {"lblKeywords", r.keywords},                {"lblSignificance", r.significance},
         {"lblMayanDesc", r.signDescription},        {"lblMayanEnglishName", r.englishName},
@@ -99,10 +110,18 @@ void TestFaultsPictures::labelsAreFilledWithoutPictures()
         QVERIFY2(!text.trimmed().isEmpty(), name);
         QCOMPARE(labelText(window, name), text);
     }
-    QVERIFY(child<QLabel>(window, "picDaySign")->pixmap().isNull());
-    QVERIFY(child<QLabel>(window, "picGalacticTone")->pixmap().isNull());
-    QCOMPARE(window->shownSignPicture(), signShown);
-    QCOMPARE(window->shownTonePicture(), toneShown);
+    // The boxes keep Crocodile and 13-Cosmic, when those can be had.
+    QCOMPARE(window->shownSignPicture(), 11);
+    QCOMPARE(window->shownTonePicture(), 13);
+    const QPixmap sign = child<QLabel>(window, "picDaySign")->pixmap();
+    const QPixmap tone = child<QLabel>(window, "picGalacticTone")->pixmap();
+    if (keptPicturesDecode) {
+        QCOMPARE(sign.toImage(), realSigns.picture(11).toImage());
+        QCOMPARE(tone.toImage(), realTones.picture(13).toImage());
+    } else {
+        QVERIFY(sign.isNull());
+        QVERIFY(tone.isNull());
+    }
     QVERIFY(platform.messages.isEmpty());
 
     // The window still works: Back goes on as always.
