@@ -47,15 +47,6 @@ QPixmap programIcon32(qreal devicePixelRatio)
     return programIcon().pixmap(QSize(32, 32), devicePixelRatio);
 }
 
-QFont verdana(qreal points, bool bold, bool underline)
-{
-    QFont font(QStringLiteral("Verdana"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    font.setUnderline(underline);
-    return font;
-}
-
 void installFontStandIns()
 {
     // Fonts close in shape and width to the ones the windows are designed for.
@@ -68,19 +59,6 @@ void installFontStandIns()
         if (!installed.contains(family, Qt::CaseInsensitive))
             QFont::insertSubstitutions(family, sansStandIns);
     }
-}
-
-void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
-
-void fillBackground(QWidget *widget, const QColor &colour)
-{
-    setColour(widget, QPalette::Window, colour);
-    widget->setAutoFillBackground(true);
 }
 
 namespace {

@@ -1,11 +1,10 @@
 // What every window of the program shares in look: fixed size without
 // minimise or maximise buttons, centred on the screen, Verdana at the
-// classic fractional point sizes.
+// classic fractional point sizes. Colours and fonts themselves live in each
+// window's design file.
 #pragma once
 
-#include <QFont>
 #include <QIcon>
-#include <QPalette>
 #include <QPixmap>
 
 class QWidget;
@@ -14,16 +13,6 @@ namespace tzk {
 
 // Call once the window's contents are set up.
 void fixWindowSize(QWidget *window);
-
-QFont verdana(qreal points, bool bold = false, bool underline = false);
-
-// Sets one colour of a widget's palette; its children inherit it. Palettes
-// rather than style sheets: a style sheet makes Qt draw the whole window
-// through its slower style-sheet style.
-void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour);
-
-// An opaque background of the given colour.
-void fillBackground(QWidget *widget, const QColor &colour);
 
 // Where Verdana or MS Sans Serif is not installed, names the fonts that
 // stand in for them, so that each font is not searched for again and again

@@ -8,6 +8,7 @@
 #include "readingfile.h"
 #include "reportbuilder.h"
 #include "scramble.h"
+#include "windowstyle.h"
 
 #include <QMouseEvent>
 #include <QScreen>
@@ -18,9 +19,6 @@
 namespace tzk {
 
 namespace {
-
-// Designer files hold whole point sizes only; the window's fonts are not.
-constexpr qreal kWindowPointSize = 8.25;
 
 QString withoutRepeats(const QString &characters)
 {
@@ -42,13 +40,7 @@ FrmSave::FrmSave(Platform &platform, QWidget *parent)
     m_ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
-
-    QFont windowFont = font();
-    windowFont.setPointSizeF(kWindowPointSize);
-    setFont(windowFont);
-    QFont reportFont = m_ui->RTB->font();
-    reportFont.setPointSizeF(kReportPointSize);
-    m_ui->RTB->setFont(reportFont);
+    restoreFractionalPointSizes(this);
 
     // One source for the host name: the link table.
     m_ui->Label1->setText(QStringLiteral("Click Here To Visit %1 Now").arg(QLatin1String(kWebSiteHost)));
