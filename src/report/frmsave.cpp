@@ -11,7 +11,6 @@
 #include "windowstyle.h"
 
 #include <QMouseEvent>
-#include <QScreen>
 #include <QTextCursor>
 
 #include <utility>
@@ -38,15 +37,11 @@ FrmSave::FrmSave(Platform &platform, QWidget *parent)
     , m_ui(std::make_unique<Ui::frmSave>())
 {
     m_ui->setupUi(this);
+    applyWindowLook(this);
     setAttribute(Qt::WA_DeleteOnClose, false);
-    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
-    restoreFractionalPointSizes(this);
 
     // One source for the host name: the link table.
     m_ui->Label1->setText(QStringLiteral("Click Here To Visit %1 Now").arg(QLatin1String(kWebSiteHost)));
-
-    if (const QScreen *s = screen())
-        move(s->availableGeometry().center() - rect().center());
 
     connect(m_ui->cmdPrint, &QPushButton::clicked, this, &FrmSave::cmdPrint_Click);
     connect(m_ui->cmdSave, &QPushButton::clicked, this, &FrmSave::cmdSave_Click);

@@ -58,7 +58,6 @@ FrmExitScreen::FrmExitScreen(Platform &platform, Navigator &navigator, QWidget *
     setAttribute(Qt::WA_ShowWithoutActivating);
     applyLook();
     setUpFields();
-    fixWindowSize(this);
 
     connect(m_ui->cmdSubmit, &QPushButton::clicked, this, &FrmExitScreen::cmdSubmit_Click);
     connect(m_ui->Check1, &QCheckBox::toggled, this, &FrmExitScreen::Check1_Click);
@@ -74,7 +73,8 @@ FrmExitScreen::~FrmExitScreen() = default;
 
 void FrmExitScreen::applyLook()
 {
-    restoreFractionalPointSizes(this);
+    applyWindowLook(this);
+    m_ui->Label1->setText(programTitle());
     m_ui->Check1->setText(QStringLiteral("Click Here To Visit ") + QLatin1String(kWebSiteHost)
                         + QStringLiteral(" Now"));
     m_ui->Label3->setText(QString::fromUtf8(kExitCatalogueParagraph.data(),

@@ -16,8 +16,8 @@ FrmAbout::FrmAbout(Platform &platform, QWidget *parent)
     , m_platform(platform)
 {
     m_ui->setupUi(this);
-    restoreFractionalPointSizes(this);
-    fixWindowSize(this);
+    applyWindowLook(this);
+    m_ui->Label2->setText(programTitle());
     m_ui->picIcon->setPixmap(programIcon32(devicePixelRatio()));
     m_ui->Label1->setText(QString::fromLatin1(kAboutParagraph));
     m_ui->lblHomePage->setText(QStringLiteral("Click here to visit ") + homePageAddress());
