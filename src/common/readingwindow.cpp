@@ -31,8 +31,7 @@ ReadingWindow::ReadingWindow(Platform &platform, Navigator &navigator, QWidget *
 
 void ReadingWindow::setUpSharedControls(const SharedControls &c)
 {
-    restoreFractionalPointSizes(this);
-    fixWindowSize(this);
+    applyWindowLook(this);
 
     c.forumBanner->setText(QStringLiteral("The Most Popular Online Tessaly Discussion Forum. Click Here To Visit %1 Now.")
                                .arg(QLatin1String(kWebSiteHost)));

@@ -34,8 +34,8 @@ protected:
         QAction *makeMoney; // switched off in the design
     };
 
-    // Call right after setupUi(): fonts, size and place, the forum
-    // banner's text and the shared handlers.
+    // Call right after setupUi(): the window look (caption, fonts, size
+    // and place), the forum banner's text and the shared handlers.
     void setUpSharedControls(const SharedControls &controls);
 
     // Of two banners at the same place only the one in front is seen and

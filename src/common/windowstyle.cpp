@@ -1,15 +1,52 @@
 #include "windowstyle.h"
 
+#include "platform.h"
+#include "version.h"
+
 #include <QFontDatabase>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QMainWindow>
 #include <QScreen>
 #include <QWidget>
 
 namespace tzk {
 
-void fixWindowSize(QWidget *window)
+namespace {
+
+// Designer files hold whole point sizes only. Ours write 8.25 pt as 8,
+// 9.75 pt as 10 and 14.25 pt as 14; 9 pt and other sizes stay as they are.
+qreal fractionalSize(qreal designed)
+{
+    if (designed == 8)
+        return 8.25;
+    if (designed == 10)
+        return 9.75;
+    if (designed == 14)
+        return 14.25;
+    return designed;
+}
+
+void restoreFractionalPointSize(QWidget *w)
+{
+    // Only fonts the design set explicitly; inherited ones follow their parent.
+    if (w->testAttribute(Qt::WA_SetFont)) {
+        QFont font = w->font();
+        const qreal size = fractionalSize(font.pointSizeF());
+        if (size != font.pointSizeF()) {
+            font.setPointSizeF(size);
+            w->setFont(font);
+        }
+    }
+}
+
+void restoreFractionalPointSizes(QWidget *root)
+{
+    restoreFractionalPointSize(root);
+    for (QWidget *child : root->findChildren<QWidget *>())
+        restoreFractionalPointSize(child);
+}
+
+void fixSizeAndCentre(QWidget *window)
 {
     Qt::WindowFlags flags = window->windowFlags();
     flags &= ~(Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowMinMaxButtonsHint);
@@ -28,8 +65,25 @@ void fixWindowSize(QWidget *window)
                                                                     : bar->sizeHint().height();
     }
     window->setFixedSize(size);
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
+    // A window opened over another one comes up on that one's screen.
+    const QScreen *screen =
+        window->parentWidget() ? window->parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (screen)
         window->move(screen->availableGeometry().center() - window->rect().center());
+}
+
+} // namespace
+
+void applyWindowLook(QWidget *window)
+{
+    window->setWindowTitle(programTitle());
+    restoreFractionalPointSizes(window);
+    fixSizeAndCentre(window);
+}
+
+QString programTitle()
+{
+    return QString::fromLatin1(kAppTitle) + QStringLiteral(" v") + QLatin1String(kVersion);
 }
 
 QIcon programIcon()
@@ -47,15 +101,6 @@ QPixmap programIcon32(qreal devicePixelRatio)
     return programIcon().pixmap(QSize(32, 32), devicePixelRatio);
 }
 
-QFont verdana(qreal points, bool bold, bool underline)
-{
-    QFont font(QStringLiteral("Verdana"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    font.setUnderline(underline);
-    return font;
-}
-
 void installFontStandIns()
 {
     // Fonts close in shape and width to the ones the windows are designed for.
@@ -68,54 +113,6 @@ void installFontStandIns()
         if (!installed.contains(family, Qt::CaseInsensitive))
             QFont::insertSubstitutions(family, sansStandIns);
     }
-}
-
-void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
-
-void fillBackground(QWidget *widget, const QColor &colour)
-{
-    setColour(widget, QPalette::Window, colour);
-    widget->setAutoFillBackground(true);
-}
-
-namespace {
-
-qreal fractionalSize(qreal designed)
-{
-    if (designed == 8)
-        return 8.25;
-    if (designed == 10)
-        return 9.75;
-    if (designed == 14)
-        return 14.25;
-    return designed;
-}
-
-void restore(QWidget *w)
-{
-    // Only fonts the design set explicitly; inherited ones follow their parent.
-    if (w->testAttribute(Qt::WA_SetFont)) {
-        QFont font = w->font();
-        const qreal size = fractionalSize(font.pointSizeF());
-        if (size != font.pointSizeF()) {
-            font.setPointSizeF(size);
-            w->setFont(font);
-        }
-    }
-}
-
-} // namespace
-
-void restoreFractionalPointSizes(QWidget *root)
-{
-    restore(root);
-    for (QWidget *child : root->findChildren<QWidget *>())
-        restore(child);
 }
 
 } // namespace tzk

@@ -1,39 +1,30 @@
-// What every window of the program shares in look: fixed size without
-// minimise or maximise buttons, centred on the screen, Verdana at the
-// classic fractional point sizes.
+// What every window of the program shares in look: its caption, a fixed
+// size without minimise or maximise buttons, a place in the centre of the
+// screen, Verdana at the classic fractional point sizes, and the program
+// icon. Colours and fonts themselves live in each window's design file.
 #pragma once
 
-#include <QFont>
 #include <QIcon>
-#include <QPalette>
 #include <QPixmap>
+#include <QString>
 
 class QWidget;
 
 namespace tzk {
 
-// Call once the window's contents are set up.
-void fixWindowSize(QWidget *window);
+// Call once, right after setupUi(): sets the caption, fixes the window at
+// its designed size, centres it on its screen and puts back the fractions
+// of the point sizes that a design file cannot hold.
+void applyWindowLook(QWidget *window);
 
-QFont verdana(qreal points, bool bold = false, bool underline = false);
-
-// Sets one colour of a widget's palette; its children inherit it. Palettes
-// rather than style sheets: a style sheet makes Qt draw the whole window
-// through its slower style-sheet style.
-void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour);
-
-// An opaque background of the given colour.
-void fillBackground(QWidget *widget, const QColor &colour);
+// "Tzolkara v" and the program's version: every window's caption, and the
+// name beside the icon in the About window and on the exit screen.
+QString programTitle();
 
 // Where Verdana or MS Sans Serif is not installed, names the fonts that
 // stand in for them, so that each font is not searched for again and again
 // through the system's fallback lists. Call once, before any window.
 void installFontStandIns();
-
-// Designer files hold whole point sizes only. Our .ui files write 8.25 pt
-// as 8, 9.75 pt as 10 and 14.25 pt as 14; this puts the fractions back on
-// every widget below `root` (9 pt and other sizes stay as they are).
-void restoreFractionalPointSizes(QWidget *root);
 
 // The program icon, at every size it is drawn in.
 QIcon programIcon();

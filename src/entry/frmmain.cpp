@@ -6,8 +6,6 @@
 #include "navigator.h"
 #include "platform.h"
 #include "readingfile.h"
-#include "windowstyle.h"
-
 
 namespace tzk {
 
@@ -35,7 +33,11 @@ FrmMain::FrmMain(Platform &platform, Navigator &navigator, QWidget *parent)
     , m_ui(std::make_unique<Ui::frmMain>())
 {
     m_ui->setupUi(this);
-    applyColours();
+    // The banner frame takes the system's button-face colour, a role the
+    // design file cannot name.
+    QPalette buttonFace = m_ui->fraFullBrand->palette();
+    buttonFace.setColor(QPalette::Window, buttonFace.color(QPalette::Button));
+    m_ui->fraFullBrand->setPalette(buttonFace);
     setUpSharedControls({m_ui->Label14, m_ui->lblFullBrand, m_ui->lblCobrand, m_ui->mnuExit, m_ui->mnuOnline, m_ui->mnuVisit,
                          m_ui->mnuUpdate, m_ui->mnuAbout, m_ui->mnuDonate, m_ui->mnuMakeMoney});
 
@@ -50,27 +52,6 @@ FrmMain::FrmMain(Platform &platform, Navigator &navigator, QWidget *parent)
 }
 
 FrmMain::~FrmMain() = default;
-
-void FrmMain::applyColours()
-{
-    const QColor purple(128, 0, 128);
-    const QColor white(255, 255, 255);
-    fillBackground(m_ui->centralWidget, purple);
-    setColour(m_ui->Label14, QPalette::WindowText, white);
-    fillBackground(m_ui->Frame1, purple);
-    setColour(m_ui->Frame1, QPalette::WindowText, white); // the caption
-    // The frame's children draw on their own backgrounds again.
-    for (QWidget *field : {static_cast<QWidget *>(m_ui->txtName), static_cast<QWidget *>(m_ui->cboMonth),
-                           static_cast<QWidget *>(m_ui->cboDate), static_cast<QWidget *>(m_ui->cboYear),
-                           static_cast<QWidget *>(m_ui->cmdCalculate)})
-        field->setPalette(palette());
-    const QColor buttonFace = palette().color(QPalette::Button);
-    fillBackground(m_ui->fraFullBrand, buttonFace);
-    for (QWidget *banner : {static_cast<QWidget *>(m_ui->lblFullBrand), static_cast<QWidget *>(m_ui->lblCobrand)}) {
-        fillBackground(banner, buttonFace);
-        setColour(banner, QPalette::WindowText, QColor(0, 0, 255));
-    }
-}
 
 void FrmMain::Form_Load()
 {

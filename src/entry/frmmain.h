@@ -29,7 +29,6 @@ private:
     bool ValidateEntry();
     void cmdCalculate_Click();
     void cmdOpen_Click();
-    void applyColours();
     void mnuMayan_Click();
 
     std::unique_ptr<Ui::frmMain> m_ui;

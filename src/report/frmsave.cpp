@@ -8,9 +8,9 @@
 #include "readingfile.h"
 #include "reportbuilder.h"
 #include "scramble.h"
+#include "windowstyle.h"
 
 #include <QMouseEvent>
-#include <QScreen>
 #include <QTextCursor>
 
 #include <utility>
@@ -18,9 +18,6 @@
 namespace tzk {
 
 namespace {
-
-// Designer files hold whole point sizes only; the window's fonts are not.
-constexpr qreal kWindowPointSize = 8.25;
 
 QString withoutRepeats(const QString &characters)
 {
@@ -40,21 +37,11 @@ FrmSave::FrmSave(Platform &platform, QWidget *parent)
     , m_ui(std::make_unique<Ui::frmSave>())
 {
     m_ui->setupUi(this);
+    applyWindowLook(this);
     setAttribute(Qt::WA_DeleteOnClose, false);
-    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
-
-    QFont windowFont = font();
-    windowFont.setPointSizeF(kWindowPointSize);
-    setFont(windowFont);
-    QFont reportFont = m_ui->RTB->font();
-    reportFont.setPointSizeF(kReportPointSize);
-    m_ui->RTB->setFont(reportFont);
 
     // One source for the host name: the link table.
     m_ui->Label1->setText(QStringLiteral("Click Here To Visit %1 Now").arg(QLatin1String(kWebSiteHost)));
-
-    if (const QScreen *s = screen())
-        move(s->availableGeometry().center() - rect().center());
 
     connect(m_ui->cmdPrint, &QPushButton::clicked, this, &FrmSave::cmdPrint_Click);
     connect(m_ui->cmdSave, &QPushButton::clicked, this, &FrmSave::cmdSave_Click);

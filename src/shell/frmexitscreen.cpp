@@ -20,11 +20,6 @@ namespace tzk {
 
 namespace {
 
-const QColor kNavy(0, 0, 128);
-const QColor kYellow(255, 255, 0);
-
-
-
 // Where Verdana is missing its stand-in may be wider: a one-line label
 // gives up a little size rather than the end of its text.
 void shrinkToFit(QLabel *label)
@@ -63,7 +58,6 @@ FrmExitScreen::FrmExitScreen(Platform &platform, Navigator &navigator, QWidget *
     setAttribute(Qt::WA_ShowWithoutActivating);
     applyLook();
     setUpFields();
-    fixWindowSize(this);
 
     connect(m_ui->cmdSubmit, &QPushButton::clicked, this, &FrmExitScreen::cmdSubmit_Click);
     connect(m_ui->Check1, &QCheckBox::toggled, this, &FrmExitScreen::Check1_Click);
@@ -79,37 +73,13 @@ FrmExitScreen::~FrmExitScreen() = default;
 
 void FrmExitScreen::applyLook()
 {
-    setFont(verdana(8.25));
-    setColour(this, QPalette::Window, Qt::white);
-
-    QFont title(QStringLiteral("MS Sans Serif"));
-    title.setPointSizeF(18);
-    m_ui->Label1->setFont(title);
-    m_ui->Label2->setFont(verdana(9.75, true));
-    setColour(m_ui->Label2, QPalette::WindowText, Qt::black);
-    m_ui->Check1->setFont(verdana(14.25));
+    applyWindowLook(this);
+    m_ui->Label1->setText(programTitle());
     m_ui->Check1->setText(QStringLiteral("Click Here To Visit ") + QLatin1String(kWebSiteHost)
                         + QStringLiteral(" Now"));
-
-    for (QWidget *frame : {static_cast<QWidget *>(m_ui->Frame2), static_cast<QWidget *>(m_ui->Frame6)}) {
-        frame->setFont(verdana(9.75, true));
-        setColour(frame, QPalette::Window, kNavy);
-        setColour(frame, QPalette::WindowText, Qt::white);
-    }
-    // The frames' bold caption font is theirs alone.
-    for (QWidget *field : {static_cast<QWidget *>(m_ui->txtName), static_cast<QWidget *>(m_ui->txtEmail),
-                           static_cast<QWidget *>(m_ui->txtFriendName), static_cast<QWidget *>(m_ui->txtFriendEmail),
-                           static_cast<QWidget *>(m_ui->txtMessage)})
-        field->setFont(verdana(8.25));
-    m_ui->cmdSubmit->setFont(verdana(8.25, true));
-
-    m_ui->Label3->setFont(verdana(9));
     m_ui->Label3->setText(QString::fromUtf8(kExitCatalogueParagraph.data(),
                                           static_cast<qsizetype>(kExitCatalogueParagraph.size())));
-    m_ui->lblGoToHome->setFont(verdana(9, true, true));
-    setColour(m_ui->lblGoToHome, QPalette::WindowText, kYellow);
     shrinkToFit(m_ui->lblGoToHome);
-
     m_ui->Picture1->setPixmap(programIcon32(devicePixelRatio()));
 }
 

@@ -28,8 +28,6 @@ private:
     void lblHomePage_Click();
     void lblCoBrand_Click();
 
-    void applyLook();
-
     std::unique_ptr<Ui::frmAbout> m_ui;
     Platform &m_platform;
 };

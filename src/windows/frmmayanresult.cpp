@@ -69,7 +69,7 @@ void FrmMayanResult::Form_Load()
     CalculateReading();
 
     const ReadingRecord &r = MayanReading;
-    setValue(m_ui->lblMayanDayNumber, QString::number(r.galacticTone));
+    m_ui->lblMayanDayNumber->setText(QString::number(r.galacticTone)); // a fixed box
     m_ui->lblMayanNoDesc->setText(r.toneDescription);
     setValue(m_ui->lblMayanDaySign, r.mayanName);
     setValue(m_ui->lblMayanGemstone, r.gemstone);

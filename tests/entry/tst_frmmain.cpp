@@ -1,3 +1,4 @@
+#include "design.h"
 #include "drive.h"
 #include "fakenavigator.h"
 #include "fakeplatform.h"
@@ -7,6 +8,7 @@
 #include "scramble.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QMenuBar>
 #include <QTemporaryDir>
@@ -22,6 +24,8 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void opensWithFirstEntriesAndEmptyName();
+    void controls_data();
+    void controls();
     void validation_data();
     void validation();
     void calculateStoresTrimmedEntryAndNavigates();
@@ -62,6 +66,8 @@ void TestFrmMain::opensWithFirstEntriesAndEmptyName()
     QCOMPARE(m_window->objectName(), QStringLiteral("frmMain"));
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Tzolkara v1.95"));
     QCOMPARE(m_window->centralWidget()->size(), QSize(479, 225));
+    QVERIFY(m_window->centralWidget()->autoFillBackground());
+    QCOMPARE(m_window->centralWidget()->palette().color(QPalette::Window), QColor(128, 0, 128));
     auto *month = child<QComboBox>(m_window, "cboMonth");
     auto *day = child<QComboBox>(m_window, "cboDate");
     auto *year = child<QComboBox>(m_window, "cboYear");
@@ -85,6 +91,50 @@ void TestFrmMain::opensWithFirstEntriesAndEmptyName()
             w = w->nextInFocusChain();
         QCOMPARE(w->objectName(), QLatin1String(next));
     }
+}
+
+void TestFrmMain::controls_data()
+{
+    addDesignColumns();
+    const QPalette system = QApplication::palette();
+    const QColor text = system.color(QPalette::Text);
+    const QColor base = system.color(QPalette::Base);
+    const QColor buttonText = system.color(QPalette::ButtonText);
+    const QColor buttonFace = system.color(QPalette::Button);
+    const QColor purple(128, 0, 128);
+    const QColor white(255, 255, 255);
+    const QColor blue(0, 0, 255);
+
+    QTest::newRow("Label14") << "centralWidget" << QRect(62, 0, 355, 29) << designFont("Verdana", 8.25, Bold | Underline)
+                             << white << purple;
+    QTest::newRow("cmdOpen") << "centralWidget" << QRect(8, 48, 133, 113) << designFont("Verdana", 9, Bold)
+                             << buttonText << buttonFace;
+    QTest::newRow("Frame1") << "centralWidget" << QRect(144, 40, 329, 121) << designFont("Verdana", 9.75, Bold)
+                            << white << purple;
+    QTest::newRow("Label1_0") << "Frame1" << QRect(8, 30, 37, 13) << designFont("Verdana", 8.25, Bold) << white
+                              << purple;
+    QTest::newRow("txtName") << "Frame1" << QRect(102, 24, 220, 19) << designFont("Verdana", 8.25) << text << base;
+    QTest::newRow("Label1_1") << "Frame1" << QRect(8, 57, 82, 13) << designFont("Verdana", 8.25, Bold) << white
+                              << purple;
+    QTest::newRow("cboMonth") << "Frame1" << QRect(102, 51, 93, 21) << designFont("Verdana", 8.25) << buttonText
+                              << buttonFace;
+    QTest::newRow("cboDate") << "Frame1" << QRect(202, 51, 47, 21) << designFont("Verdana", 8.25) << buttonText
+                             << buttonFace;
+    QTest::newRow("cboYear") << "Frame1" << QRect(255, 51, 67, 21) << designFont("Verdana", 8.25) << buttonText
+                             << buttonFace;
+    QTest::newRow("cmdCalculate") << "Frame1" << QRect(7, 84, 316, 25) << designFont("Verdana", 8.25) << buttonText
+                                  << buttonFace;
+    QTest::newRow("fraFullBrand") << "centralWidget" << QRect(0, 168, 479, 57) << designFont("Verdana", 8.25)
+                                  << system.color(QPalette::WindowText) << buttonFace;
+    QTest::newRow("lblCobrand") << "fraFullBrand" << QRect(8, 11, 463, 41)
+                                << designFont("Verdana", 8.25, Bold | Underline) << blue << buttonFace;
+    QTest::newRow("lblFullBrand") << "fraFullBrand" << QRect(8, 11, 463, 41)
+                                  << designFont("Verdana", 8.25, Bold | Underline) << blue << buttonFace;
+}
+
+void TestFrmMain::controls()
+{
+    checkDesign(m_window);
 }
 
 void TestFrmMain::validation_data()

@@ -1,3 +1,4 @@
+#include "design.h"
 #include "drive.h"
 #include "fakenavigator.h"
 #include "fakeplatform.h"
@@ -22,6 +23,8 @@ private Q_SLOTS:
     void showsTheReading_data();
     void showsTheReading();
     void valueLabelsSizeToOneLine();
+    void controls_data();
+    void controls();
     void noMatchKeepsThePreloadPictures();
     void backAndExitFollowTheNavigationRules();
     void saveOpensTheReportModally();
@@ -128,10 +131,63 @@ void TestFrmResult::valueLabelsSizeToOneLine()
         QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(label->text()));
     }
     // Descriptions wrap inside fixed boxes.
-    auto *desc = child<QLabel>(m_window, "lblMayanDesc");
-    QVERIFY(desc->wordWrap());
-    QCOMPARE(desc->size(), QSize(633, 133));
-    QCOMPARE(child<QLabel>(m_window, "lblMayanNoDesc")->size(), QSize(473, 97));
+    QVERIFY(child<QLabel>(m_window, "lblMayanDesc")->wordWrap());
+    QVERIFY(child<QLabel>(m_window, "lblMayanNoDesc")->wordWrap());
+}
+
+void TestFrmResult::controls_data()
+{
+    addDesignColumns();
+    const QPalette system = QApplication::palette();
+    const QColor buttonText = system.color(QPalette::ButtonText);
+    const QColor buttonFace = system.color(QPalette::Button);
+    const QColor blue(0, 0, 255);
+    const QColor green(0, 128, 0);
+    const QColor lightGreen(192, 255, 192);
+    const QColor olive(128, 128, 0);
+    const QColor lightYellow(255, 255, 192);
+    const QColor yellow(255, 255, 0);
+    const QColor pink(255, 192, 255);
+    const QFont regular = designFont("Verdana", 8.25);
+    const QFont bold = designFont("Verdana", 8.25, Bold);
+    const QFont link = designFont("Verdana", 8.25, Bold | Underline);
+    const QFont frameCaption = designFont("Verdana", 9, Bold);
+    const QSize ownSize; // one-line values size themselves to their text
+
+    QTest::newRow("Label14") << "centralWidget" << QRect(9, 0, 631, 13) << link << blue << QColor(192, 255, 255);
+    QTest::newRow("Frame1") << "centralWidget" << QRect(1, 19, 647, 133) << frameCaption << lightGreen << green;
+    QTest::newRow("picGalacticTone") << "Frame1" << QRect(8, 19, 114, 69) << frameCaption << lightGreen << green;
+    QTest::newRow("lblMayanDayNumber") << "Frame1" << QRect(168, 16, 87, 23) << designFont("Verdana", 14.25, Bold)
+                                       << QColor(0, 255, 255) << green;
+    QTest::newRow("lblMayanNoDesc") << "Frame1" << QRect(168, 37, 473, 97) << regular << QColor(128, 255, 128)
+                                    << green;
+    QTest::newRow("Frame2") << "centralWidget" << QRect(1, 152, 647, 307) << frameCaption << lightYellow << olive;
+    QTest::newRow("picDaySign") << "Frame2" << QRect(8, 19, 150, 150) << frameCaption << lightYellow << olive;
+    QTest::newRow("Label1_0") << "Frame2" << QRect(168, 26, 160, 13) << bold << lightYellow << olive;
+    QTest::newRow("lblMayanDaySign") << "Frame2" << QRect(QPoint(168, 39), ownSize) << regular << yellow << olive;
+    QTest::newRow("Label1_4") << "Frame2" << QRect(168, 60, 160, 13) << bold << lightYellow << olive;
+    QTest::newRow("lblKeywords") << "Frame2" << QRect(QPoint(168, 73), ownSize) << regular << yellow << olive;
+    QTest::newRow("Label1_3") << "Frame2" << QRect(168, 94, 160, 13) << bold << lightYellow << olive;
+    QTest::newRow("lblMayanGemstone") << "Frame2" << QRect(QPoint(168, 107), ownSize) << regular << yellow << olive;
+    QTest::newRow("Label1_5") << "Frame2" << QRect(168, 128, 160, 13) << bold << lightYellow << olive;
+    QTest::newRow("lblSignificance") << "Frame2" << QRect(QPoint(168, 141), ownSize) << regular << yellow << olive;
+    QTest::newRow("Label1_2") << "Frame2" << QRect(432, 24, 160, 13) << bold << lightYellow << olive;
+    QTest::newRow("lblMayanEnglishName") << "Frame2" << QRect(QPoint(432, 37), ownSize) << regular << yellow << olive;
+    QTest::newRow("Label1_6") << "Frame2" << QRect(432, 56, 160, 13) << bold << lightYellow << olive;
+    QTest::newRow("lblFamousPersons") << "Frame2" << QRect(QPoint(432, 69), ownSize) << regular << yellow << olive;
+    QTest::newRow("lblMayanDesc") << "Frame2" << QRect(8, 169, 633, 133) << regular << lightYellow << olive;
+    QTest::newRow("Frame5") << "centralWidget" << QRect(1, 459, 647, 53) << regular
+                            << system.color(QPalette::WindowText) << pink;
+    QTest::newRow("lblFullBrand") << "Frame5" << QRect(8, 8, 463, 41) << link << blue << pink;
+    QTest::newRow("lblCobrand") << "Frame5" << QRect(8, 8, 463, 41) << link << blue << pink;
+    QTest::newRow("cmdSave") << "Frame5" << QRect(488, 14, 73, 25) << regular << buttonText << buttonFace;
+    QTest::newRow("cmdBack") << "Frame5" << QRect(568, 14, 73, 25) << regular << buttonText << buttonFace;
+}
+
+void TestFrmResult::controls()
+{
+    // Tone 13: the widest day number.
+    checkDesign(open(1975, "March", 14));
 }
 
 void TestFrmResult::noMatchKeepsThePreloadPictures()
@@ -194,9 +250,13 @@ void TestFrmResult::layoutAndKeyboardOrder()
     QCOMPARE(m_window->objectName(), QStringLiteral("frmMayanResult"));
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Tzolkara v1.95"));
     QCOMPARE(m_window->centralWidget()->size(), QSize(648, 510));
+    QVERIFY(m_window->centralWidget()->autoFillBackground());
+    QCOMPARE(m_window->centralWidget()->palette().color(QPalette::Window), QColor(192, 255, 255));
     QCOMPARE(m_window->focusWidget(), child(m_window, "cmdBack"));
-    QWidget *w = child(m_window, "cmdBack");
-    for (const char *next : {"cmdSave", "picGalacticTone", "picDaySign"}) {
+    // The keyboard order begins with the buttons, from the window itself
+    // (where Tab goes when nothing has the focus), and comes round again.
+    QWidget *w = m_window;
+    for (const char *next : {"cmdBack", "cmdSave", "picGalacticTone", "picDaySign", "cmdBack"}) {
         do
             w = w->nextInFocusChain();
         while (!(w->focusPolicy() & Qt::TabFocus));
