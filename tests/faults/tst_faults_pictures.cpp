@@ -116,8 +116,8 @@ void TestFaultsPictures::labelsAreFilledWithoutPictures()
     const QPixmap sign = child<QLabel>(window, "picDaySign")->pixmap();
     const QPixmap tone = child<QLabel>(window, "picGalacticTone")->pixmap();
     if (keptPicturesDecode) {
-        QCOMPARE(sign.toImage(), realSigns.picture(11).toImage());
-        QCOMPARE(tone.toImage(), realTones.picture(13).toImage());
+        QCOMPARE(sign.toImage(), realSigns.picture(11, sign.devicePixelRatio()).toImage());
+        QCOMPARE(tone.toImage(), realTones.picture(13, tone.devicePixelRatio()).toImage());
     } else {
         QVERIFY(sign.isNull());
         QVERIFY(tone.isNull());

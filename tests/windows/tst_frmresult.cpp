@@ -109,16 +109,18 @@ void TestFrmResult::showsTheReading()
 
     QCOMPARE(m_window->shownSignPicture(), signPicture);
     QCOMPARE(m_window->shownTonePicture(), tone.toInt());
-    // Pictures at their own size, from the top-left, unscaled.
+    // Pictures at their own size, from the top-left, unscaled (on a scaled
+    // screen in layout pixels: tst_highdpi checks their sharpness there).
     auto *signBox = child<QLabel>(m_window, "picDaySign");
     auto *toneBox = child<QLabel>(m_window, "picGalacticTone");
-    QCOMPARE(signBox->pixmap().size(), QSize(150, 150));
-    QCOMPARE(toneBox->pixmap().size(), tonePictureSize);
+    QCOMPARE(signBox->pixmap().deviceIndependentSize().toSize(), QSize(150, 150));
+    QCOMPARE(toneBox->pixmap().deviceIndependentSize().toSize(), tonePictureSize);
     QVERIFY(!toneBox->hasScaledContents());
     QCOMPARE(toneBox->alignment(), Qt::AlignLeft | Qt::AlignTop);
     // The picture shown is the one stored under that key: compare pixels.
-    QCOMPARE(signBox->pixmap().toImage(),
-             QPixmap(QStringLiteral(":/signs/%1-%2.jpg").arg(signPicture, 2, 10, QLatin1Char('0')).arg(englishName)).toImage());
+    const QString signFile =
+        QStringLiteral(":/signs/%1-%2.jpg").arg(signPicture, 2, 10, QLatin1Char('0')).arg(englishName);
+    QCOMPARE(signBox->pixmap().toImage(), PictureList({englishName}, {signFile}).picture(1, signBox->devicePixelRatio()).toImage());
 }
 
 void TestFrmResult::valueLabelsSizeToOneLine()
@@ -196,8 +198,8 @@ void TestFrmResult::noMatchKeepsThePreloadPictures()
     open(1899, "March", 1);
     QCOMPARE(m_window->shownSignPicture(), 11); // Crocodile
     QCOMPARE(m_window->shownTonePicture(), 13); // 13-Cosmic
-    QCOMPARE(child<QLabel>(m_window, "picDaySign")->pixmap().size(), QSize(150, 150));
-    QCOMPARE(child<QLabel>(m_window, "picGalacticTone")->pixmap().size(), QSize(114, 69));
+    QCOMPARE(child<QLabel>(m_window, "picDaySign")->pixmap().deviceIndependentSize().toSize(), QSize(150, 150));
+    QCOMPARE(child<QLabel>(m_window, "picGalacticTone")->pixmap().deviceIndependentSize().toSize(), QSize(114, 69));
 }
 
 void TestFrmResult::backAndExitFollowTheNavigationRules()
