@@ -33,7 +33,7 @@ void ReadingWindow::setUpSharedControls(const SharedControls &c)
 {
     applyWindowLook(this);
 
-    c.forumBanner->setText(QStringLiteral("The Most Popular Online Tessaly Discussion Forum. Click Here To Visit %1 Now.")
+    c.forumBanner->setText(tr("The Most Popular Online Tessaly Discussion Forum. Click Here To Visit %1 Now.")
                                .arg(QLatin1String(kWebSiteHost)));
 
     connect(c.exit, &QAction::triggered, this, &ReadingWindow::mnuExit_Click);

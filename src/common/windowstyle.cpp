@@ -83,7 +83,7 @@ void applyWindowLook(QWidget *window)
 
 QString programTitle()
 {
-    return QString::fromLatin1(kAppTitle) + QStringLiteral(" v") + QLatin1String(kVersion);
+    return QCoreApplication::translate("tzk::Window", "%1 v%2").arg(QLatin1String(kAppTitle), QLatin1String(kVersion));
 }
 
 QIcon programIcon()

@@ -3,6 +3,7 @@
 #include "catalogue.h"
 #include "daycount.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace tzk {
@@ -51,6 +52,16 @@ bool CalculateReading(ReadingRecord &r)
 }
 
 bool CalculateReading() { return CalculateReading(MayanReading); }
+
+QString shownCatalogueText(const QString &text)
+{
+    return QCoreApplication::translate(kCatalogueContext, text.toUtf8().constData());
+}
+
+QString shownMonthName(const QString &month)
+{
+    return QCoreApplication::translate(kMonthContext, month.toUtf8().constData());
+}
 
 QStringList signPictureKeys()
 {

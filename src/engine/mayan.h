@@ -43,4 +43,11 @@ bool CalculateReading();
 // The twenty English sign names in catalogue order (keys of the sign pictures).
 QStringList signPictureKeys();
 
+// What a person reads for a text the record took from the catalogue, and
+// for a month name: its translation once one is installed, the text itself
+// until then. The record keeps the catalogue's own text, which files and
+// picture keys rely on.
+QString shownCatalogueText(const QString &text);
+QString shownMonthName(const QString &month);
+
 } // namespace tzk

@@ -11,19 +11,17 @@ namespace tzk {
 
 namespace {
 
-const QString kNameMessage = QStringLiteral("Please Enter Your Name");
-const QString kFebruaryMessage = QStringLiteral("Please Enter Correct Date Or Month!");
-const QString kThirtyDayMessage = QStringLiteral("Please Enter Correct Date Or Month !");
-const QString kFileMessage = QStringLiteral("Please Check The File.");
-
-// Selects the entry whose text equals `text` exactly; false when none does.
-bool selectEntry(QComboBox *list, const QString &text)
+// Each entry of a list carries its value (the English month name, the
+// number) beside the text it shows, which a translation may change.
+QString selectedValue(const QComboBox *list)
 {
-    const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (index < 0)
-        return false;
-    list->setCurrentIndex(index);
-    return true;
+    return list->currentData().toString().trimmed();
+}
+
+// The entry whose value equals `value` exactly, or -1.
+int entryOf(const QComboBox *list, const QString &value)
+{
+    return list->findData(value, Qt::UserRole, Qt::MatchExactly | Qt::MatchCaseSensitive);
 }
 
 } // namespace
@@ -56,14 +54,16 @@ FrmMain::~FrmMain() = default;
 void FrmMain::Form_Load()
 {
     m_ui->cboMonth->clear();
-    for (const std::string_view name : kMonthNames)
-        m_ui->cboMonth->addItem(QString::fromLatin1(name.data(), qsizetype(name.size())));
+    for (const std::string_view name : kMonthNames) {
+        const QString month = QString::fromLatin1(name.data(), qsizetype(name.size()));
+        m_ui->cboMonth->addItem(shownMonthName(month), month);
+    }
     m_ui->cboDate->clear();
     for (int day = 1; day <= 31; ++day)
-        m_ui->cboDate->addItem(QString::number(day));
+        m_ui->cboDate->addItem(QString::number(day), QString::number(day));
     m_ui->cboYear->clear();
     for (int year = kFirstYear; year <= kLastYear; ++year)
-        m_ui->cboYear->addItem(QString::number(year));
+        m_ui->cboYear->addItem(QString::number(year), QString::number(year));
     m_ui->cboMonth->setCurrentIndex(0);
     m_ui->cboDate->setCurrentIndex(0);
     m_ui->cboYear->setCurrentIndex(0);
@@ -73,22 +73,24 @@ void FrmMain::Form_Load()
 bool FrmMain::ValidateEntry()
 {
     if (m_ui->txtName->text().trimmed().isEmpty()) {
-        m_platform.message(this, kNameMessage, MessageIcon::Critical, MessageButtons::Ok);
+        m_platform.message(this, tr("Please Enter Your Name"), MessageIcon::Critical, MessageButtons::Ok);
         m_ui->txtName->setFocus();
         return false;
     }
 
     // The lists hold only dates in range; the engine knows which exist.
-    const int year = m_ui->cboYear->currentText().trimmed().toInt();
+    const int year = selectedValue(m_ui->cboYear).toInt();
     switch (checkDate(year, m_ui->cboMonth->currentIndex(), m_ui->cboDate->currentIndex() + 1)) {
     case DateCheck::Exists:
         break;
     case DateCheck::PastEndOfShortMonth:
-        m_platform.message(this, kThirtyDayMessage, MessageIcon::Information, MessageButtons::Ok);
+        m_platform.message(this, tr("Please Enter Correct Date Or Month !"), MessageIcon::Information,
+                           MessageButtons::Ok);
         return false;
     case DateCheck::PastEndOfFebruary:
     case DateCheck::OutOfRange:
-        m_platform.message(this, kFebruaryMessage, MessageIcon::Information, MessageButtons::Ok);
+        m_platform.message(this, tr("Please Enter Correct Date Or Month!"), MessageIcon::Information,
+                           MessageButtons::Ok);
         return false;
     }
     return true;
@@ -99,9 +101,9 @@ void FrmMain::cmdCalculate_Click()
     if (!ValidateEntry())
         return;
     MayanReading.personName = m_ui->txtName->text().trimmed();
-    MayanReading.birthYear = qint16(m_ui->cboYear->currentText().trimmed().toShort());
-    MayanReading.birthMonth = m_ui->cboMonth->currentText().trimmed();
-    MayanReading.birthDay = qint16(m_ui->cboDate->currentText().trimmed().toShort());
+    MayanReading.birthYear = qint16(selectedValue(m_ui->cboYear).toShort());
+    MayanReading.birthMonth = selectedValue(m_ui->cboMonth);
+    MayanReading.birthDay = qint16(selectedValue(m_ui->cboDate).toShort());
     CalculateReading();
     m_navigator.showResultWindow();
     close(); // a navigation step: the unload brings up the exit screen ...
@@ -111,14 +113,15 @@ void FrmMain::cmdCalculate_Click()
 void FrmMain::cmdOpen_Click()
 {
     const auto path = m_platform.openFileName(
-        this, FileDialogOptions{QStringLiteral("Select the source file"), QStringLiteral("Mayan Astrology (*.man)"),
-                             QStringLiteral("man")});
+        this, FileDialogOptions{tr("Select the source file"), tr("Mayan Astrology (*.man)"),
+                                QLatin1String(kReadingFileSuffix)});
     if (!path)
         return;
 
     // The ending check is case-sensitive: "reading.MAN" is refused.
+    const QString fileMessage = tr("Please Check The File.");
     if (!hasReadingFileEnding(*path)) {
-        m_platform.message(this, kFileMessage, MessageIcon::Critical, MessageButtons::Ok);
+        m_platform.message(this, fileMessage, MessageIcon::Critical, MessageButtons::Ok);
         return;
     }
 
@@ -126,19 +129,18 @@ void FrmMain::cmdOpen_Click()
     // do not hold would show a reading of some other date: refuse it and
     // leave the window as it was.
     const auto lines = readReadingFile(*path);
-    const auto inList = [](const QComboBox *list, const QString &text) {
-        return list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0;
-    };
-    if (!lines || !inList(m_ui->cboYear, lines->year) || !inList(m_ui->cboMonth, lines->month)
-        || !inList(m_ui->cboDate, lines->day)) {
-        m_platform.message(this, kFileMessage, MessageIcon::Critical, MessageButtons::Ok);
+    const int year = lines ? entryOf(m_ui->cboYear, lines->year) : -1;
+    const int month = lines ? entryOf(m_ui->cboMonth, lines->month) : -1;
+    const int day = lines ? entryOf(m_ui->cboDate, lines->day) : -1;
+    if (year < 0 || month < 0 || day < 0) {
+        m_platform.message(this, fileMessage, MessageIcon::Critical, MessageButtons::Ok);
         return;
     }
 
     m_ui->txtName->setText(lines->name);
-    selectEntry(m_ui->cboYear, lines->year);
-    selectEntry(m_ui->cboMonth, lines->month);
-    selectEntry(m_ui->cboDate, lines->day);
+    m_ui->cboYear->setCurrentIndex(year);
+    m_ui->cboMonth->setCurrentIndex(month);
+    m_ui->cboDate->setCurrentIndex(day);
     cmdCalculate_Click();
 }
 

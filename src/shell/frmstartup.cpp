@@ -48,7 +48,7 @@ void FrmStartup::Form_Load()
 {
     // Decided before any window exists; the copy already running is left alone.
     if (!m_platform.acquireSingleInstance()) {
-        m_platform.message(nullptr, QStringLiteral("Application is already running"), MessageIcon::Information,
+        m_platform.message(nullptr, tr("Application is already running"), MessageIcon::Information,
                            MessageButtons::Ok);
         UnloadAllAndEnd();
         return;

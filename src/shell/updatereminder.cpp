@@ -4,6 +4,7 @@
 #include "platform.h"
 #include "settings.h"
 
+#include <QCoreApplication>
 #include <QDate>
 
 namespace tzk {
@@ -54,8 +55,8 @@ ReminderOutcome CheckUpdateReminder(Platform &platform, QWidget *parent)
 
     const MessageAnswer answer = platform.message(
         parent,
-        QStringLiteral("There maybe an update to this software available") + QChar(u'\r')
-            + QStringLiteral("Do you want to check for an update?"),
+        QCoreApplication::translate("tzk::UpdateReminder", "There maybe an update to this software available\r"
+                                                            "Do you want to check for an update?"),
         MessageIcon::Information, MessageButtons::YesNo);
 
     // Today is recorded before anything else can happen, and like every

@@ -19,8 +19,8 @@ FrmAbout::FrmAbout(Platform &platform, QWidget *parent)
     applyWindowLook(this);
     m_ui->Label2->setText(programTitle());
     m_ui->picIcon->setPixmap(programIcon32(devicePixelRatio()));
-    m_ui->Label1->setText(QString::fromLatin1(kAboutParagraph));
-    m_ui->lblHomePage->setText(QStringLiteral("Click here to visit ") + homePageAddress());
+    m_ui->Label1->setText(tr(kAboutParagraph));
+    m_ui->lblHomePage->setText(tr("Click here to visit %1").arg(homePageAddress()));
 
     connect(m_ui->cmdOK, &QPushButton::clicked, this, &FrmAbout::cmdOK_Click);
     connect(m_ui->lblHomePage, &LinkLabel::clicked, this, &FrmAbout::lblHomePage_Click);

@@ -70,14 +70,14 @@ void FrmMayanResult::Form_Load()
 
     const ReadingRecord &r = MayanReading;
     m_ui->lblMayanDayNumber->setText(QString::number(r.galacticTone)); // a fixed box
-    m_ui->lblMayanNoDesc->setText(r.toneDescription);
-    setValue(m_ui->lblMayanDaySign, r.mayanName);
-    setValue(m_ui->lblMayanGemstone, r.gemstone);
-    setValue(m_ui->lblKeywords, r.keywords);
-    setValue(m_ui->lblSignificance, r.significance);
-    m_ui->lblMayanDesc->setText(r.signDescription);
-    setValue(m_ui->lblMayanEnglishName, r.englishName);
-    setValue(m_ui->lblFamousPersons, r.famousPersons);
+    m_ui->lblMayanNoDesc->setText(shownCatalogueText(r.toneDescription));
+    setValue(m_ui->lblMayanDaySign, r.mayanName); // a name, never translated
+    setValue(m_ui->lblMayanGemstone, shownCatalogueText(r.gemstone));
+    setValue(m_ui->lblKeywords, shownCatalogueText(r.keywords));
+    setValue(m_ui->lblSignificance, shownCatalogueText(r.significance));
+    m_ui->lblMayanDesc->setText(shownCatalogueText(r.signDescription));
+    setValue(m_ui->lblMayanEnglishName, shownCatalogueText(r.englishName));
+    setValue(m_ui->lblFamousPersons, shownCatalogueText(r.famousPersons));
 
     // Tone picture by position, sign picture by key (exact, case-sensitive).
     // Without a match, or when the match does not decode, a box keeps the
@@ -106,23 +106,23 @@ void FrmMayanResult::Form_Load()
     // name what is shown, which is the old picture when nothing matched or
     // the match did not decode.
     const QString toneKey = m_tonePictures.key(m_tonePicture); // "13-Cosmic"
-    m_ui->picGalacticTone->setAccessibleName(QStringLiteral("Day number: %1").arg(m_tonePicture));
+    m_ui->picGalacticTone->setAccessibleName(tr("Day number: %1").arg(m_tonePicture));
     m_ui->picGalacticTone->setAccessibleDescription(
-        QStringLiteral("Picture of the %1 tone, %2 in bar-and-dot numerals")
+        tr("Picture of the %1 tone, %2 in bar-and-dot numerals")
             .arg(toneKey.section(QLatin1Char('-'), 1), QString::number(m_tonePicture)));
-    const QString sign = m_signPictures.key(m_signPicture);
-    m_ui->picDaySign->setAccessibleName(QStringLiteral("Day sign: %1").arg(sign));
-    m_ui->picDaySign->setAccessibleDescription(QStringLiteral("Picture of the day sign %1").arg(sign));
+    const QString sign = shownCatalogueText(m_signPictures.key(m_signPicture));
+    m_ui->picDaySign->setAccessibleName(tr("Day sign: %1").arg(sign));
+    m_ui->picDaySign->setAccessibleDescription(tr("Picture of the day sign %1").arg(sign));
 
-    nameForScreenReaders(m_ui->lblMayanDayNumber, QStringLiteral("Mayan Day Number"));
-    nameForScreenReaders(m_ui->lblMayanNoDesc, QStringLiteral("Day Number Description"));
+    nameForScreenReaders(m_ui->lblMayanDayNumber, tr("Mayan Day Number"));
+    nameForScreenReaders(m_ui->lblMayanNoDesc, tr("Day Number Description"));
     nameForScreenReaders(m_ui->lblMayanDaySign, m_ui->Label1_0->text());
     nameForScreenReaders(m_ui->lblKeywords, m_ui->Label1_4->text());
     nameForScreenReaders(m_ui->lblMayanGemstone, m_ui->Label1_3->text());
     nameForScreenReaders(m_ui->lblSignificance, m_ui->Label1_5->text());
     nameForScreenReaders(m_ui->lblMayanEnglishName, m_ui->Label1_2->text());
     nameForScreenReaders(m_ui->lblFamousPersons, m_ui->Label1_6->text());
-    nameForScreenReaders(m_ui->lblMayanDesc, QStringLiteral("Day Sign Description"));
+    nameForScreenReaders(m_ui->lblMayanDesc, tr("Day Sign Description"));
 }
 
 bool FrmMayanResult::event(QEvent *event)

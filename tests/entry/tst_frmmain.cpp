@@ -2,6 +2,7 @@
 #include "drive.h"
 #include "fakenavigator.h"
 #include "fakeplatform.h"
+#include "faketranslator.h"
 #include "frmmain.h"
 #include "mayan.h"
 #include "readingfile.h"
@@ -29,6 +30,7 @@ private Q_SLOTS:
     void validation_data();
     void validation();
     void calculateStoresTrimmedEntryAndNavigates();
+    void translatedMonthsStoreTheirEnglishNames();
     void menuEntryCalculatesLikeTheButton();
     void closingBringsUpTheExitScreen();
     void openingAReadingFile_data();
@@ -217,6 +219,19 @@ void TestFrmMain::calculateStoresTrimmedEntryAndNavigates()
     QCOMPARE(m_navigator->calls, QStringList({"showResult", "showExit", "hideExit"}));
     settle();
     QVERIFY(m_window.isNull()); // closed and destroyed
+}
+
+void TestFrmMain::translatedMonthsStoreTheirEnglishNames()
+{
+    const FakeTranslator spanish({{"Month|March", "Marzo"}, {"tzk::FrmMain|Please Enter Your Name", "Su nombre"}});
+    FrmMain window(*m_platform, *m_navigator);
+    click(&window, "cmdCalculate");
+    QCOMPARE(m_platform->messageTexts(), QStringList{"Su nombre"});
+    fillEntry(&window, QStringLiteral("Ann"), QStringLiteral("Marzo"), 14, 1975);
+    click(&window, "cmdCalculate");
+    // What the reading and its file hold stays the English name.
+    QCOMPARE(MayanReading.birthMonth, QStringLiteral("March"));
+    QCOMPARE(MayanReading.mayanName, QStringLiteral("AKABAL - (AKBAL)"));
 }
 
 void TestFrmMain::menuEntryCalculatesLikeTheButton()

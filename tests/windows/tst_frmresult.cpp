@@ -2,6 +2,7 @@
 #include "drive.h"
 #include "fakenavigator.h"
 #include "fakeplatform.h"
+#include "faketranslator.h"
 #include "frmmayanresult.h"
 #include "mayan.h"
 
@@ -26,6 +27,7 @@ private Q_SLOTS:
     void controls_data();
     void controls();
     void noMatchKeepsThePreloadPictures();
+    void translationReachesTheTextsButNotTheKeys();
     void backAndExitFollowTheNavigationRules();
     void saveOpensTheReportModally();
     void layoutAndKeyboardOrder();
@@ -200,6 +202,24 @@ void TestFrmResult::noMatchKeepsThePreloadPictures()
     QCOMPARE(m_window->shownTonePicture(), 13); // 13-Cosmic
     QCOMPARE(child<QLabel>(m_window, "picDaySign")->pixmap().deviceIndependentSize().toSize(), QSize(150, 150));
     QCOMPARE(child<QLabel>(m_window, "picGalacticTone")->pixmap().deviceIndependentSize().toSize(), QSize(114, 69));
+}
+
+void TestFrmResult::translationReachesTheTextsButNotTheKeys()
+{
+    const FakeTranslator spanish({{"Catalogue|Night", "Noche"},
+                                  {"Catalogue|Snowflake Obsidian", "Obsidiana nevada"},
+                                  {"tzk::ReadingWindow|The Most Popular Online Tessaly Discussion Forum. Click Here "
+                                   "To Visit %1 Now.",
+                                   "Visite %1."},
+                                  {"tzk::FrmMayanResult|Day sign: %1", "Signo: %1"}});
+    open(1975, "March", 14); // Night
+    QCOMPARE(labelText(m_window, "lblMayanEnglishName"), QStringLiteral("Noche"));
+    QCOMPARE(labelText(m_window, "lblMayanGemstone"), QStringLiteral("Obsidiana nevada"));
+    QCOMPARE(labelText(m_window, "Label14"), QStringLiteral("Visite www.tessalyforum.com."));
+    QCOMPARE(child(m_window, "picDaySign")->accessibleName(), QStringLiteral("Signo: Noche"));
+    // The record and the picture's key keep the catalogue's own text.
+    QCOMPARE(MayanReading.englishName, QStringLiteral("Night"));
+    QCOMPARE(m_window->shownSignPicture(), 13);
 }
 
 void TestFrmResult::backAndExitFollowTheNavigationRules()
