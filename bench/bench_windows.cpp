@@ -1,6 +1,7 @@
 // The steps a person waits on, through the real windows, headless:
 // Calculate until the result window is painted, the report window until
 // its report is built and painted, and a reading file written and read.
+#include "readings.h"
 #include "drive.h"
 #include "fakeplatform.h"
 #include "frmmain.h"
@@ -37,11 +38,7 @@ void BM_CalculateToPaintedResult(benchmark::State &state)
 void BM_ReportBuiltAndPainted(benchmark::State &state)
 {
     test::FakePlatform platform;
-    MayanReading.personName = QStringLiteral("Ann");
-    MayanReading.birthYear = 1975;
-    MayanReading.birthMonth = QStringLiteral("March");
-    MayanReading.birthDay = 14;
-    CalculateReading();
+    test::setCurrentReading(QStringLiteral("Ann"), 1975, QStringLiteral("March"), 14);
     for (auto _ : state) {
         FrmSave report(platform);
         report.show();
@@ -54,11 +51,7 @@ void BM_ReadingFileWriteAndRead(benchmark::State &state)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bench.man"));
-    ReadingRecord r;
-    r.personName = QStringLiteral("Reader");
-    r.birthYear = 1990;
-    r.birthMonth = QStringLiteral("March");
-    r.birthDay = 5;
+    const ReadingRecord r = test::birthRecord(QStringLiteral("Reader"), 1990, QStringLiteral("March"), 5);
     for (auto _ : state) {
         if (!writeReadingFile(path, r).isEmpty())
             state.SkipWithError("write failed");

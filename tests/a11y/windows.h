@@ -2,6 +2,7 @@
 // as the accessibility and scaling tests need them.
 #pragma once
 
+#include "readings.h"
 #include "drive.h"
 #include "fakenavigator.h"
 #include "fakeplatform.h"
@@ -23,12 +24,7 @@ inline const QStringList kWindowNames{QStringLiteral("main"), QStringLiteral("re
 // The reading the result and report windows show (Night, tone 13).
 inline void setBirth(int year, const char *month, int day)
 {
-    MayanReading = ReadingRecord();
-    MayanReading.personName = QStringLiteral("Ann");
-    MayanReading.birthYear = qint16(year);
-    MayanReading.birthMonth = QLatin1String(month);
-    MayanReading.birthDay = qint16(day);
-    CalculateReading();
+    setCurrentReading(QStringLiteral("Ann"), year, QLatin1String(month), day);
 }
 
 struct OpenWindow {

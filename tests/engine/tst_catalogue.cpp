@@ -2,6 +2,7 @@
 #include "daycount.h"
 #include "famous_birthdates.h"
 #include "mayan.h"
+#include "readings.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -19,12 +20,7 @@ QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.
 
 ReadingRecord readingFor(int year, const char *month, int day)
 {
-    ReadingRecord r;
-    r.birthYear = qint16(year);
-    r.birthMonth = QString::fromLatin1(month);
-    r.birthDay = qint16(day);
-    CalculateReading(r);
-    return r;
+    return test::calculatedRecord(QString(), year, QString::fromLatin1(month), day);
 }
 
 // The form every row must keep: the opening words and the lengths in
@@ -230,23 +226,14 @@ void TestCatalogue::famousPeopleWereBornUnderTheirSign()
 void TestCatalogue::secondCalculationReplacesEveryComputedField()
 {
     // Every pair of places, including a long row followed by a short one.
-    ReadingRecord r;
-    r.personName = QStringLiteral("  kept as set  ");
-    r.birthYear = 1900;
-    r.birthMonth = QStringLiteral("March");
+    ReadingRecord r = test::birthRecord(QStringLiteral("  kept as set  "), 1900, QStringLiteral("March"), 1);
     for (int first = 1; first <= 31; first += 3) {
         for (int second = 1; second <= 31; second += 5) {
             r.birthDay = qint16(first);
             QVERIFY(CalculateReading(r));
             r.birthDay = qint16(second);
             QVERIFY(CalculateReading(r));
-            ReadingRecord fresh;
-            fresh.personName = r.personName;
-            fresh.birthYear = r.birthYear;
-            fresh.birthMonth = r.birthMonth;
-            fresh.birthDay = r.birthDay;
-            QVERIFY(CalculateReading(fresh));
-            QCOMPARE(r, fresh);
+            QCOMPARE(r, test::calculatedRecord(r.personName, r.birthYear, r.birthMonth, r.birthDay));
         }
     }
     QCOMPARE(r.personName, QStringLiteral("  kept as set  "));

@@ -1,5 +1,6 @@
 #include "daycount.h"
 #include "mayan.h"
+#include "readings.h"
 
 #include <QDate>
 #include <QFile>
@@ -64,10 +65,7 @@ void TestDayCount::workedExamples()
     QCOMPARE(DaySign(place), sign);
     QCOMPARE(GalacticTone(place), tone);
 
-    ReadingRecord r;
-    r.birthYear = qint16(year);
-    r.birthMonth = month;
-    r.birthDay = qint16(day);
+    ReadingRecord r = test::birthRecord(QString(), year, month, day);
     QVERIFY(CalculateReading(r));
     QCOMPARE(r.mayanName, mayanName);
     QCOMPARE(int(r.galacticTone), tone);
@@ -148,22 +146,13 @@ void TestDayCount::datesTheFormCannotProduceAreRefused()
     QCOMPARE(DayCount(year, m.constData(), day), std::nullopt);
 
     // The record must not keep a reading that belongs to another date.
-    ReadingRecord r;
-    r.personName = QStringLiteral("Ann");
-    r.birthYear = 1975;
-    r.birthMonth = QStringLiteral("March");
-    r.birthDay = 14;
-    QVERIFY(CalculateReading(r));
+    ReadingRecord r = test::calculatedRecord(QStringLiteral("Ann"), 1975, QStringLiteral("March"), 14);
+    QVERIFY(!r.mayanName.isEmpty());
     r.birthYear = qint16(year);
     r.birthMonth = month;
     r.birthDay = qint16(day);
     QVERIFY(!CalculateReading(r));
-    ReadingRecord expected;
-    expected.personName = QStringLiteral("Ann");
-    expected.birthYear = qint16(year);
-    expected.birthMonth = month;
-    expected.birthDay = qint16(day);
-    QCOMPARE(r, expected);
+    QCOMPARE(r, test::birthRecord(QStringLiteral("Ann"), year, month, day));
 }
 
 void TestDayCount::placeRulesRepeatEvery20And13()

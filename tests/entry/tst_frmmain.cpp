@@ -1,3 +1,5 @@
+#include "readings.h"
+#include "testfiles.h"
 #include "design.h"
 #include "drive.h"
 #include "fakenavigator.h"
@@ -272,16 +274,8 @@ void TestFrmMain::openingAReadingFile()
     QFETCH(QString, fileName);
     QFETCH(bool, accepted);
 
-    ReadingRecord saved;
-    saved.personName = QStringLiteral("Reader");
-    saved.birthYear = 1990;
-    saved.birthMonth = QStringLiteral("March");
-    saved.birthDay = 5;
     const QString path = m_dir.filePath(fileName);
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(encodeReadingFile(saved));
-    f.close();
+    QVERIFY(putFile(path, encodeReadingFile(birthRecord(QStringLiteral("Reader"), 1990, QStringLiteral("March"), 5))));
 
     m_platform->fileNames.enqueue(path);
     click(m_window, "cmdOpen");
@@ -302,9 +296,7 @@ void TestFrmMain::openingAReadingFile()
     QCOMPARE(child<QComboBox>(m_window, "cboYear")->currentText(), QStringLiteral("1990"));
     QCOMPARE(child<QComboBox>(m_window, "cboMonth")->currentText(), QStringLiteral("March"));
     QCOMPARE(child<QComboBox>(m_window, "cboDate")->currentText(), QStringLiteral("5"));
-    ReadingRecord expected = saved;
-    QVERIFY(CalculateReading(expected));
-    QCOMPARE(MayanReading, expected);
+    QCOMPARE(MayanReading, calculatedRecord(QStringLiteral("Reader"), 1990, QStringLiteral("March"), 5));
     QCOMPARE(m_navigator->calls.first(), QStringLiteral("showResult"));
 }
 

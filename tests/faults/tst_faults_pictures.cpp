@@ -3,6 +3,7 @@
 // reading in words, and a box whose picture does not decode keeps the one
 // it had before loading (Crocodile, 13-Cosmic), or stays empty when that
 // one cannot be had either.
+#include "readings.h"
 #include "drive.h"
 #include "fakenavigator.h"
 #include "fakeplatform.h"
@@ -87,11 +88,7 @@ void TestFaultsPictures::labelsAreFilledWithoutPictures()
         });
     }
 
-    MayanReading = ReadingRecord();
-    MayanReading.personName = QStringLiteral("Ann");
-    MayanReading.birthYear = 1900;
-    MayanReading.birthMonth = QStringLiteral("January");
-    MayanReading.birthDay = 1;
+    setCurrentReading(QStringLiteral("Ann"), 1900, QStringLiteral("January"), 1);
     FakePlatform platform;
     FakeNavigator navigator;
     QPointer<FrmMayanResult> window = new FrmMayanResult(platform, navigator, nullptr, signs, tones);

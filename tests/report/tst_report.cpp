@@ -1,3 +1,4 @@
+#include "readings.h"
 #include "reportbuilder.h"
 
 #include <QSignalSpy>
@@ -55,12 +56,7 @@ QList<QList<Run>> linesOf(const QTextDocument &doc, int &wrongFonts)
 
 ReadingRecord reading(bool famous)
 {
-    ReadingRecord r;
-    r.personName = QStringLiteral("Reader");
-    r.birthYear = 1990;
-    r.birthMonth = QStringLiteral("March");
-    r.birthDay = 5;
-    CalculateReading(r);
+    ReadingRecord r = test::calculatedRecord(QStringLiteral("Reader"), 1990, QStringLiteral("March"), 5);
     if (!famous)
         r.famousPersons.clear();
     return r;

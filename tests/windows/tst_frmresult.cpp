@@ -1,3 +1,4 @@
+#include "readings.h"
 #include "design.h"
 #include "drive.h"
 #include "fakenavigator.h"
@@ -56,11 +57,7 @@ void TestFrmResult::cleanup()
 
 FrmMayanResult *TestFrmResult::open(int year, const char *month, int day)
 {
-    MayanReading = ReadingRecord();
-    MayanReading.personName = QStringLiteral("Ann");
-    MayanReading.birthYear = qint16(year);
-    MayanReading.birthMonth = QLatin1String(month);
-    MayanReading.birthDay = qint16(day);
+    MayanReading = birthRecord(QStringLiteral("Ann"), year, QLatin1String(month), day); // the window calculates
     m_window = new FrmMayanResult(*m_platform, *m_navigator);
     m_window->show();
     return m_window;
