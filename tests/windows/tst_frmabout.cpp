@@ -1,5 +1,6 @@
 // The About window: how it closes, where its links go, and its design.
 #include "abouttext.h"
+#include "drive.h"
 #include "fakeplatform.h"
 #include "frmabout.h"
 #include "links.h"
@@ -11,6 +12,7 @@
 
 using namespace tzk;
 using tzk::test::FakePlatform;
+using tzk::test::child;
 
 class TestFrmAbout : public QObject
 {
@@ -44,7 +46,7 @@ void TestFrmAbout::closes()
     // Taken only when the window failed to close.
     QTimer::singleShot(5000, &about, [&about] { about.done(kStuck); });
     QTimer::singleShot(0, &about, [&about, how] {
-        auto *ok = about.findChild<QPushButton *>(QStringLiteral("cmdOK"));
+        auto *ok = child<QPushButton>(&about, "cmdOK");
         switch (how) {
         case 0: QTest::mouseClick(ok, Qt::LeftButton); break;
         case 1: QTest::keyClick(&about, Qt::Key_Enter); break;
@@ -78,7 +80,7 @@ void TestFrmAbout::linksOpenTheirPages()
     FrmAbout about(platform, &opener);
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
-    QTest::mouseClick(about.findChild<QLabel *>(label), Qt::LeftButton);
+    QTest::mouseClick(child<QLabel>(&about, qPrintable(label)), Qt::LeftButton);
     QCOMPARE(platform.urls, QList<QUrl>{QUrl(address)});
     QVERIFY(about.isVisible()); // a link leaves the window open
 }
@@ -95,11 +97,11 @@ void TestFrmAbout::design()
     QVERIFY(!about.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(!about.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     QCOMPARE(about.palette().color(QPalette::Window), QColor(128, 0, 128));
-    QVERIFY(about.findChild<QPushButton *>(QStringLiteral("cmdOK"))->isDefault());
+    QVERIFY(child<QPushButton>(&about, "cmdOK")->isDefault());
     // The icon comes from the program's resources, which must reach every window.
-    QVERIFY(!about.findChild<QLabel *>(QStringLiteral("picIcon"))->pixmap().isNull());
+    QVERIFY(!child<QLabel>(&about, "picIcon")->pixmap().isNull());
 
-    const auto label = [&about](const char *name) { return about.findChild<QLabel *>(QLatin1String(name)); };
+    const auto label = [&about](const char *name) { return child<QLabel>(&about, name); };
     QCOMPARE(label("Label1")->text(), QString::fromLatin1(kAboutParagraph));
     QCOMPARE(label("lblHomePage")->text(), QStringLiteral("Click here to visit http://www.tessalyforum.com"));
     for (const char *link : {"lblHomePage", "lblCoBrand"}) {
@@ -116,7 +118,7 @@ void TestFrmAbout::design()
                  {"Line1", QRect(0, 184, 465, 2)},
                  {"cmdOK", QRect(377, 192, 84, 23)}};
     for (const auto &spot : spots)
-        QCOMPARE(about.findChild<QWidget *>(QLatin1String(spot.name))->geometry(), spot.geometry);
+        QCOMPARE(child(&about, spot.name)->geometry(), spot.geometry);
 
     // Each text is seen whole: one-line labels inside the window, wrapped
     // ones above their label's foot (Verdana's stand-in is wider).
