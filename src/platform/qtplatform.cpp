@@ -155,22 +155,11 @@ bool QtPlatform::writeSetting(const QString &section, const QString &key, const 
     return store->status() == QSettings::NoError;
 }
 
-QString QtPlatform::lockFilePath()
-{
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-    if (dir.isEmpty())
-        dir = QDir::tempPath();
-    return dir + QStringLiteral("/tzolkara/instance.lock");
-}
-
 bool QtPlatform::acquireSingleInstance()
 {
-    const QString path = lockFilePath();
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    m_lock = std::make_unique<QLockFile>(path);
-    // Only a dead holder makes the lock stale, however long a copy runs.
-    m_lock->setStaleLockTime(0);
-    return m_lock->tryLock(0);
+    // Only a running copy keeps this one out; where no lock can be made at
+    // all, nothing proves that another copy runs.
+    return m_instanceLock.acquire() != InstanceLock::Outcome::HeldByAnother;
 }
 
 QDate QtPlatform::today()

@@ -11,6 +11,7 @@
 // what the person gets.
 #include "testfiles.h"
 #include "filesizelimit.h"
+#include "probe.h"
 #include "qtplatform.h"
 #include "scramble.h"
 #include "settings.h"
@@ -102,29 +103,29 @@ struct StartUp {
     bool mainWindowShown = false;
 };
 
-// One start of the program in a process of its own, up to its main window.
-StartUp startProgram()
+// One start of the program in a process of its own, up to its main window,
+// in a tree of its own: with the store of this test unless `tree` holds
+// one, as `user`.
+StartUp startProgram(const QString &tree = QString(), const ProbeUser &user = ProbeUser())
 {
-    QTemporaryDir cache; // the single-instance lock
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_CACHE_HOME"), cache.path());
-    QProcess probe;
-    probe.setProcessEnvironment(env);
-    probe.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    probe.start(QStringLiteral(TZK_PROBE_PATH), {});
-    QString out;
-    while (!out.contains(QLatin1String("main window shown")) && !out.contains(QLatin1String("process ended"))
-           && probe.waitForReadyRead(30000))
-        out += QString::fromLocal8Bit(probe.readAllStandardOutput());
-    probe.kill();
-    probe.waitForFinished(5000);
+    QTemporaryDir fresh;
+    QProcessEnvironment env = probeEnvironment(tree.isEmpty() ? fresh.path() : tree);
+    if (tree.isEmpty()) {
+        makeProbeTree(fresh.path(), user);
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), qEnvironmentVariable("XDG_CONFIG_HOME"));
+    }
+    QObject owner;
+    QProcess *probe = startProbe(env, user, &owner);
+    const QString out = waitForVerdict(probe);
+    probe->kill();
+    probe->waitForFinished(5000);
 
     StartUp seen;
     for (const QString &line : out.split(QLatin1Char('\n'))) {
         if (line.startsWith(QLatin1String("message: ")))
             seen.messages << line.mid(9);
     }
-    seen.mainWindowShown = out.contains(QLatin1String("main window shown"));
+    seen.mainWindowShown = runs(out);
     return seen;
 }
 
