@@ -1,9 +1,11 @@
 #include "qtplatform.h"
 
 #include "printing.h"
+#include "regularfile.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDateTime>
@@ -13,6 +15,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QMessageBox>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSettings>
@@ -172,13 +175,18 @@ QString QtPlatform::printOnDefaultPrinter(const QTextDocument &document)
 
 QString QtPlatform::writePdf(const QTextDocument &document, const QString &path)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printer.setDocName(QString::fromLatin1(kAppTitle));
-    if (!paintDocument(document, printer))
-        return QStringLiteral("%1 could not be written.").arg(QDir::toNativeSeparators(path));
-    return QString();
+    // Made in memory, then written by the same safe path as reading files:
+    // a full disk or a pipe chosen in the dialog cannot leave a broken file
+    // behind or stop the program.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setTitle(QString::fromLatin1(kAppTitle));
+        if (!paintDocument(document, writer))
+            return QStringLiteral("The PDF file could not be made.");
+    }
+    return saveRegularFile(path, pdf.data());
 }
 
 void QtPlatform::clearOwnClipboard()

@@ -113,11 +113,14 @@ void FrmSave::cmdPrint_Click()
     cursor.clearSelection();
     m_ui->RTB->setTextCursor(cursor);
     const QTextDocument &report = *m_ui->RTB->document();
-    const QString failed = QStringLiteral("The Report Could Not Be Printed.");
+    const auto failed = [this](const QString &reason) {
+        m_platform.message(this, QStringLiteral("The Report Could Not Be Printed.\n") + reason, MessageIcon::Critical,
+                           MessageButtons::Ok);
+    };
 
     if (m_platform.hasDefaultPrinter()) {
-        if (!m_platform.printOnDefaultPrinter(report).isEmpty())
-            m_platform.message(this, failed, MessageIcon::Critical, MessageButtons::Ok);
+        if (const QString reason = m_platform.printOnDefaultPrinter(report); !reason.isEmpty())
+            failed(reason);
         return;
     }
 
@@ -130,8 +133,8 @@ void FrmSave::cmdPrint_Click()
     const std::optional<QString> path = m_platform.saveFileName(this, options);
     if (!path)
         return;
-    if (!m_platform.writePdf(report, *path).isEmpty())
-        m_platform.message(this, failed, MessageIcon::Critical, MessageButtons::Ok);
+    if (const QString reason = m_platform.writePdf(report, *path); !reason.isEmpty())
+        failed(reason);
 }
 
 void FrmSave::cmdSave_Click()

@@ -184,7 +184,8 @@ void TestFrmSave::printOnTheDefaultPrinter()
 
     platform.printFailure = QStringLiteral("Out of paper.");
     click(w, "cmdPrint");
-    checkMessage(platform, "The Report Could Not Be Printed.", MessageIcon::Critical, MessageButtons::Ok);
+    checkMessage(platform, "The Report Could Not Be Printed.\nOut of paper.", MessageIcon::Critical,
+                 MessageButtons::Ok);
 }
 
 void TestFrmSave::noPrinterOffersAPdf()
@@ -239,7 +240,12 @@ void TestFrmSave::noPrinterDeclinedOrFailing()
     platform.answers << MessageAnswer::Yes;
     platform.fileNames << m_dir.filePath(QStringLiteral("no/such/folder/report.pdf"));
     click(w, "cmdPrint");
-    QCOMPARE(platform.messageTexts().mid(2), QStringList({platform.messages[0].text, "The Report Could Not Be Printed."}));
+    QCOMPARE(platform.messages.size(), 4);
+    QCOMPARE(platform.messages[2].text, platform.messages[0].text);
+    const QStringList failure = platform.messages[3].text.split('\n');
+    QCOMPARE(failure.size(), 2);
+    QCOMPARE(failure[0], "The Report Could Not Be Printed.");
+    QVERIFY(!failure[1].trimmed().isEmpty()); // the system's reason
     QCOMPARE(platform.messages.last().icon, MessageIcon::Critical);
     QVERIFY(platform.pdfPaths.isEmpty());
 }
