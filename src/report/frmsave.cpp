@@ -22,16 +22,6 @@ namespace {
 // Designer files hold whole point sizes only; the window's fonts are not.
 constexpr qreal kWindowPointSize = 8.25;
 
-QString withoutRepeats(const QString &characters)
-{
-    QString distinct;
-    for (const QChar c : characters) {
-        if (!distinct.contains(c))
-            distinct += c;
-    }
-    return distinct;
-}
-
 } // namespace
 
 FrmSave::FrmSave(Platform &platform, QWidget *parent)
@@ -144,10 +134,11 @@ void FrmSave::cmdSave_Click()
     // The question about lost characters comes before the file dialog: the
     // user learns what will be stored before picking a place, and the
     // dialog's overwrite question stays the last word before writing.
-    const QString lost = unscramblableCharacters(reading.personName);
+    // The file stores the name without them (encodeReadingFile).
+    const QStringList lost = storableText(reading.personName).lost;
     if (!lost.isEmpty()) {
         const QString question = QStringLiteral("Some Characters Of The Name Cannot Be Saved: ")
-                                 + withoutRepeats(lost) + QStringLiteral("\nSave The Reading Without Them?");
+                                 + lost.join(QLatin1Char(' ')) + QStringLiteral("\nSave The Reading Without Them?");
         if (m_platform.message(this, question, MessageIcon::Information, MessageButtons::YesNo)
             != MessageAnswer::Yes)
             return;

@@ -54,7 +54,7 @@ std::optional<ReadingFileLines> decodeLines(const QByteArray &bytes, bool comple
 
 QByteArray encodeReadingFile(const ReadingRecord &reading)
 {
-    return scrambledLine(reading.personName) + scrambledLine(QString::number(reading.birthYear))
+    return scrambledLine(storableText(reading.personName).kept) + scrambledLine(QString::number(reading.birthYear))
            + scrambledLine(reading.birthMonth) + scrambledLine(QString::number(reading.birthDay));
 }
 

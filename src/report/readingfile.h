@@ -38,6 +38,8 @@ struct ReadingFileLines {
     bool operator==(const ReadingFileLines &) const = default;
 };
 
+// The name line holds what storableText() keeps of the name: a character
+// the file cannot give back is left out, never written as "?".
 QByteArray encodeReadingFile(const ReadingRecord &reading);
 
 // A line ends at CR, CR LF or a lone LF (a file whose line ends were

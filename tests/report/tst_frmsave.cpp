@@ -272,29 +272,42 @@ void TestFrmSave::saveWritesTheReadingFile()
 
 void TestFrmSave::nameWithUnsavableCharacters_data()
 {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("listed");
     QTest::addColumn<MessageAnswer>("answer");
-    QTest::newRow("yes") << MessageAnswer::Yes;
-    QTest::newRow("no") << MessageAnswer::No;
+    QTest::addColumn<QString>("stored");
+
+    const QString accents = QStringLiteral("Zo\u00e9 B\u00e9a \u00c9");
+    QTest::newRow("accents, yes") << accents << "\u00e9 \u00c9" << MessageAnswer::Yes << "Zo Ba ";
+    QTest::newRow("accents, no") << accents << "\u00e9 \u00c9" << MessageAnswer::No << QString();
+    // Outside the code page: once listed, and left out rather than stored
+    // as "?".
+    QTest::newRow("emoji, accent mark, joiner") << QStringLiteral("Ann \U0001F642 Jose\u0301 A\u200Dn")
+                                                << "\U0001F642 e\u0301 U+200D" << MessageAnswer::Yes << "Ann  Jos An";
+    QTest::newRow("Chinese") << QStringLiteral("\u738B\u82B3 Li") << "\u738B \u82B3" << MessageAnswer::Yes << " Li";
 }
 
 void TestFrmSave::nameWithUnsavableCharacters()
 {
+    QFETCH(QString, name);
+    QFETCH(QString, listed);
     QFETCH(MessageAnswer, answer);
-    setReading(QStringLiteral("Zo\u00e9 B\u00e9a \u00c9"));
+    QFETCH(QString, stored);
+    setReading(name);
     FakePlatform platform;
     platform.answers << answer;
-    const QString path = m_dir.filePath(QStringLiteral("zoe-%1.man").arg(QTest::currentDataTag()));
+    const QString path = m_dir.filePath(QStringLiteral("name-%1.man").arg(QTest::currentDataTag()));
     platform.fileNames << path;
     FrmSave w(platform);
     click(w, "cmdSave");
 
-    checkMessage(platform, "Some Characters Of The Name Cannot Be Saved: \u00e9\u00c9\nSave The Reading Without Them?",
+    checkMessage(platform, "Some Characters Of The Name Cannot Be Saved: " + listed + "\nSave The Reading Without Them?",
                  MessageIcon::Information, MessageButtons::YesNo);
     if (answer == MessageAnswer::No) {
         QVERIFY(platform.dialogs.isEmpty());
         QVERIFY(!QFileInfo::exists(path));
     } else {
-        QCOMPARE(readReadingFile(path), std::optional(ReadingFileLines{"Zo Ba ", "1990", "March", "5"}));
+        QCOMPARE(readReadingFile(path), std::optional(ReadingFileLines{stored, "1990", "March", "5"}));
     }
 }
 
