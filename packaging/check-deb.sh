@@ -75,10 +75,10 @@ program=$scratch/root/usr/bin/tzolkara
 if ldd "$program" | grep "not found"; then
     fail "libraries missing"
 fi
-mkdir -p "$scratch/home" && chmod 700 "$scratch/home"
+mkdir -p "$scratch/home" "$scratch/run" && chmod 700 "$scratch/home" "$scratch/run"
 env -i PATH=/usr/bin:/bin HOME="$scratch/home" QT_QPA_PLATFORM=offscreen \
     XDG_CONFIG_HOME="$scratch/home/config" XDG_CACHE_HOME="$scratch/home/cache" \
-    XDG_DATA_HOME="$scratch/home/data" XDG_RUNTIME_DIR="$scratch/home" \
+    XDG_DATA_HOME="$scratch/home/data" XDG_RUNTIME_DIR="$scratch/run" \
     "$program" >"$scratch/out.log" 2>&1 &
 pid=$!
 sleep 4
@@ -89,11 +89,14 @@ if ! kill -0 "$pid" 2>/dev/null; then
     fail "the program ended by itself (exit status $status)"
 fi
 echo "running after 4 s (pid $pid)"
-# Start-up got past its first steps: it took the single-instance lock and
+# Start-up got past its first steps: it holds the single-instance lock in
+# the runtime folder (flock fails while another process holds it) and
 # stored the first-run date of the update reminder.
-[ -f "$scratch/home/cache/tzolkara/instance.lock" ] || fail "no single-instance lock"
+lock=$scratch/run/tzolkara.lock
+[ -f "$lock" ] || fail "no single-instance lock"
+if flock -n "$lock" true; then fail "the single-instance lock is not held"; fi
 [ -f "$scratch/home/config/Tessaly Softwares/tzolkara.conf" ] || fail "no settings file"
-echo "lock:     ${scratch}/home/cache/tzolkara/instance.lock"
+echo "lock:     ${lock}"
 echo "settings: ${scratch}/home/config/Tessaly Softwares/tzolkara.conf"
 kill "$pid"
 wait "$pid" 2>/dev/null || true

@@ -1,5 +1,9 @@
 #include "scramble.h"
 
+#include <QSet>
+#include <QTextBoundaryFinder>
+
+#include <algorithm>
 #include <array>
 
 namespace tzk {
@@ -42,10 +46,49 @@ static_assert([] {
     return true;
 }());
 
+// Whether the code point survives scrambling and unscrambling unchanged.
+constexpr bool comesBack(char32_t c)
+{
+    const int byte = byteOf(c);
+    return byte >= 0 && byte <= 255 - kScrambleShift;
+}
+
+// Characters a reader does not see as such: controls, format characters
+// (joiners, direction marks and overrides), blanks other than the space,
+// lone surrogates, unassigned codes, and the selectors and joiner that
+// only change how the character before them looks.
+bool isInvisible(char32_t c)
+{
+    switch (QChar::category(c)) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Other_Surrogate:
+    case QChar::Other_NotAssigned:
+    case QChar::Separator_Space:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return true;
+    default:
+        return (c >= 0xFE00 && c <= 0xFE0F) || (c >= 0xE0100 && c <= 0xE01EF) || c == 0x034F;
+    }
+}
+
 // Length in UTF-16 units of the code point that starts at `i`.
 qsizetype codePointLength(const QString &text, qsizetype i)
 {
     return text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
+}
+
+// The code points of `text`; a lone surrogate stands for itself.
+QList<char32_t> codePoints(const QString &text)
+{
+    QList<char32_t> codes;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype n = codePointLength(text, i);
+        codes << (n == 2 ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1)) : char32_t(text.at(i).unicode()));
+        i += n;
+    }
+    return codes;
 }
 
 } // namespace
@@ -108,16 +151,47 @@ QString UnscrambleText(const QString &text)
     return fromCodePage(unscrambleBytes(toCodePage(text)));
 }
 
-QString unscramblableCharacters(const QString &text)
+StorableText storableText(const QString &text)
 {
-    QString dropped;
-    for (qsizetype i = 0; i < text.size();) {
-        const qsizetype n = codePointLength(text, i);
-        if (n == 1 && byteOf(text.at(i).unicode()) > 255 - kScrambleShift)
-            dropped += text.at(i);
-        i += n;
+    StorableText result;
+    // Listed once as the reader sees them: "e" + U+0301 and U+00E9 are the
+    // same character, with a joiner after it or without.
+    QSet<QString> listed;
+    const auto lose = [&](const QString &shown, const QList<char32_t> &codes) {
+        QString seen;
+        for (const char32_t c : codes) {
+            if (!isInvisible(c))
+                seen += QString::fromUcs4(&c, 1);
+        }
+        const QString key = (seen.isEmpty() ? shown : seen).normalized(QString::NormalizationForm_C);
+        if (!listed.contains(key)) {
+            listed.insert(key);
+            result.lost << shown;
+        }
+    };
+    QTextBoundaryFinder clusters(QTextBoundaryFinder::Grapheme, text);
+    for (qsizetype start = 0; start < text.size();) {
+        qsizetype end = clusters.toNextBoundary();
+        if (end <= start)
+            end = text.size();
+        const QString cluster = text.mid(start, end - start);
+        const QList<char32_t> codes = codePoints(cluster);
+        // What the reader sees of the cluster comes back whole, or the
+        // cluster is lost whole; invisible parts beside what comes back are
+        // judged alone.
+        if (std::any_of(codes.cbegin(), codes.cend(), [](char32_t c) { return !isInvisible(c) && !comesBack(c); })) {
+            lose(cluster, codes);
+        } else {
+            for (const char32_t c : codes) {
+                if (comesBack(c))
+                    result.kept += QChar(char16_t(c)); // the code page holds nothing beyond U+FFFF
+                else
+                    lose(QStringLiteral("U+%1").arg(QString::number(uint(c), 16).toUpper(), 4, QLatin1Char('0')), {});
+            }
+        }
+        start = end;
     }
-    return dropped;
+    return result;
 }
 
 } // namespace tzk

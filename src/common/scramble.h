@@ -11,6 +11,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace tzk {
 
@@ -28,7 +29,20 @@ QByteArray unscrambleBytes(const QByteArray &scrambled);
 QString ScrambleText(const QString &text);
 QString UnscrambleText(const QString &text);
 
-// The characters of `text` that ScrambleText would drop, in order.
-QString unscramblableCharacters(const QString &text);
+// What of a text survives storing and restoring: a character comes back
+// as itself only when the code page holds it at codes 0..170. Everything
+// else is lost, listed once as a reader sees it: a letter with its
+// combining marks, or an emoji of several code points, as one; an
+// invisible character (a joiner, a direction mark, a blank other than the
+// space) by its code, as "U+200D". `kept` is the text without them, so
+// storing it writes no "?" in place of anything.
+//
+//   "Jose\u0301 \u0130" -> kept "Jos ", lost {"e\u0301", "\u0130"}
+//   "Ann\u200D"          -> kept "Ann",  lost {"U+200D"}
+struct StorableText {
+    QString kept;
+    QStringList lost;
+};
+StorableText storableText(const QString &text);
 
 } // namespace tzk

@@ -1,9 +1,11 @@
 #include "qtplatform.h"
 
 #include "printing.h"
+#include "regularfile.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDateTime>
@@ -11,7 +13,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QMessageBox>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSettings>
@@ -22,14 +26,67 @@ namespace tzk {
 
 namespace {
 
+constexpr char kOrganization[] = "Tessaly Softwares";
+
+#ifndef Q_OS_WIN
+// Far more than the few lines this program writes: anything larger is not
+// its store, and is neither read whole into memory nor written over.
+constexpr qint64 kMaxStoreBytes = 64 * 1024;
+#endif
+
 // The store is addressed by the executable's base name, so a renamed copy
-// starts with settings of its own.
+// starts with settings of its own. Off Windows it is an INI file named
+// explicitly, so that it stays where it is when the file dialogs' store is
+// sent nowhere (keepDialogStateInMemory).
 std::unique_ptr<QSettings> openStore()
 {
-    const QString app = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       QStringLiteral("Tessaly Softwares"),
-                                       app.isEmpty() ? QStringLiteral("Tzolkara") : app);
+    QString app = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    if (app.isEmpty())
+        app = QStringLiteral("Tzolkara");
+#ifdef Q_OS_WIN
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QLatin1String(kOrganization), app);
+#else
+    const QString file = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/')
+                         + QLatin1String(kOrganization) + QLatin1Char('/') + app + QStringLiteral(".conf");
+    // QSettings reads a file by name: a pipe there would never answer, a
+    // device or a huge file never end.
+    const QFileInfo info(file);
+    if (info.exists() && (!info.isFile() || info.size() > kMaxStoreBytes))
+        return nullptr;
+    return std::make_unique<QSettings>(file, QSettings::IniFormat);
+#endif
+}
+
+#ifndef Q_OS_WIN
+// QSettings::sync() waits without end for a lock file it can neither take
+// nor clear away (a stale one in a folder the user may not write, or a
+// folder in its place). A store whose lock is not free at once counts as
+// one that cannot be written. The lock file is normally absent, and then
+// nothing is tried.
+bool storeLockIsFree(const QString &storeFile)
+{
+    const QFileInfo lock(storeFile + QStringLiteral(".lock"));
+    if (!lock.exists() && !lock.isSymLink())
+        return true;
+    QLockFile probe(lock.filePath());
+    if (!probe.tryLock(0))
+        return false;
+    probe.unlock();
+    return true;
+}
+#endif
+
+// Qt's file dialog writes its recent folders to a store of its own
+// (~/.config/QtProject.conf) as it closes, behind the same kind of lock
+// that can wait for ever. The program writes nothing but its own settings,
+// so the dialog's store is sent where nothing can be made: the dialog
+// remembers its folders for the run only. (Windows keeps that store in the
+// registry.)
+void keepDialogStateInMemory()
+{
+#ifndef Q_OS_WIN
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
+#endif
 }
 
 } // namespace
@@ -60,6 +117,7 @@ MessageAnswer QtPlatform::message(QWidget *parent, const QString &text, MessageI
 
 std::optional<QString> QtPlatform::openFileName(QWidget *parent, const FileDialogOptions &options)
 {
+    keepDialogStateInMemory();
     QFileDialog dialog(parent, options.title, QString(), options.filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -71,6 +129,7 @@ std::optional<QString> QtPlatform::openFileName(QWidget *parent, const FileDialo
 
 std::optional<QString> QtPlatform::saveFileName(QWidget *parent, const FileDialogOptions &options)
 {
+    keepDialogStateInMemory();
     QFileDialog dialog(parent, options.title, QString(), options.filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -116,13 +175,18 @@ QString QtPlatform::printOnDefaultPrinter(const QTextDocument &document)
 
 QString QtPlatform::writePdf(const QTextDocument &document, const QString &path)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printer.setDocName(QString::fromLatin1(kAppTitle));
-    if (!paintDocument(document, printer))
-        return QStringLiteral("%1 could not be written.").arg(QDir::toNativeSeparators(path));
-    return QString();
+    // Made in memory, then written by the same safe path as reading files:
+    // a full disk or a pipe chosen in the dialog cannot leave a broken file
+    // behind or stop the program.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setTitle(QString::fromLatin1(kAppTitle));
+        if (!paintDocument(document, writer))
+            return QStringLiteral("The PDF file could not be made.");
+    }
+    return saveRegularFile(path, pdf.data());
 }
 
 void QtPlatform::clearOwnClipboard()
@@ -134,8 +198,8 @@ void QtPlatform::clearOwnClipboard()
 
 std::optional<QString> QtPlatform::readSetting(const QString &section, const QString &key)
 {
-    auto store = openStore();
-    if (store->status() != QSettings::NoError)
+    const auto store = openStore();
+    if (!store || store->status() != QSettings::NoError)
         return std::nullopt;
     const QVariant v = store->value(section + QLatin1Char('/') + key);
     if (!v.isValid())
@@ -147,30 +211,23 @@ std::optional<QString> QtPlatform::readSetting(const QString &section, const QSt
 
 bool QtPlatform::writeSetting(const QString &section, const QString &key, const QString &value)
 {
-    auto store = openStore();
-    if (store->status() != QSettings::NoError || !store->isWritable())
+    const auto store = openStore();
+    if (!store || store->status() != QSettings::NoError || !store->isWritable())
         return false;
+#ifndef Q_OS_WIN
+    if (!storeLockIsFree(store->fileName()))
+        return false;
+#endif
     store->setValue(section + QLatin1Char('/') + key, value);
     store->sync();
     return store->status() == QSettings::NoError;
 }
 
-QString QtPlatform::lockFilePath()
-{
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-    if (dir.isEmpty())
-        dir = QDir::tempPath();
-    return dir + QStringLiteral("/tzolkara/instance.lock");
-}
-
 bool QtPlatform::acquireSingleInstance()
 {
-    const QString path = lockFilePath();
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    m_lock = std::make_unique<QLockFile>(path);
-    // Only a dead holder makes the lock stale, however long a copy runs.
-    m_lock->setStaleLockTime(0);
-    return m_lock->tryLock(0);
+    // Only a running copy keeps this one out; where no lock can be made at
+    // all, nothing proves that another copy runs.
+    return m_instanceLock.acquire() != InstanceLock::Outcome::HeldByAnother;
 }
 
 QDate QtPlatform::today()

@@ -2,11 +2,9 @@
 // clipboard, settings store and single-instance lock, all from Qt.
 #pragma once
 
+#include "instancelock.h"
 #include "platform.h"
 
-#include <QLockFile>
-
-#include <memory>
 #include <random>
 
 namespace tzk {
@@ -38,11 +36,8 @@ public:
     // the event loop.
     bool ended() const { return m_ended; }
 
-    // Where the single-instance lock lives (per user).
-    static QString lockFilePath();
-
 private:
-    std::unique_ptr<QLockFile> m_lock;
+    InstanceLock m_instanceLock;
     std::mt19937 m_random{0};
     bool m_ended = false;
 };

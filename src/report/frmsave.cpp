@@ -17,20 +17,6 @@
 
 namespace tzk {
 
-namespace {
-
-QString withoutRepeats(const QString &characters)
-{
-    QString distinct;
-    for (const QChar c : characters) {
-        if (!distinct.contains(c))
-            distinct += c;
-    }
-    return distinct;
-}
-
-} // namespace
-
 FrmSave::FrmSave(Platform &platform, QWidget *parent)
     : QDialog(parent)
     , m_platform(platform)
@@ -100,11 +86,14 @@ void FrmSave::cmdPrint_Click()
     cursor.clearSelection();
     m_ui->RTB->setTextCursor(cursor);
     const QTextDocument &report = *m_ui->RTB->document();
-    const QString failed = QStringLiteral("The Report Could Not Be Printed.");
+    const auto failed = [this](const QString &reason) {
+        m_platform.message(this, QStringLiteral("The Report Could Not Be Printed.\n") + reason, MessageIcon::Critical,
+                           MessageButtons::Ok);
+    };
 
     if (m_platform.hasDefaultPrinter()) {
-        if (!m_platform.printOnDefaultPrinter(report).isEmpty())
-            m_platform.message(this, failed, MessageIcon::Critical, MessageButtons::Ok);
+        if (const QString reason = m_platform.printOnDefaultPrinter(report); !reason.isEmpty())
+            failed(reason);
         return;
     }
 
@@ -117,8 +106,8 @@ void FrmSave::cmdPrint_Click()
     const std::optional<QString> path = m_platform.saveFileName(this, options);
     if (!path)
         return;
-    if (!m_platform.writePdf(report, *path).isEmpty())
-        m_platform.message(this, failed, MessageIcon::Critical, MessageButtons::Ok);
+    if (const QString reason = m_platform.writePdf(report, *path); !reason.isEmpty())
+        failed(reason);
 }
 
 void FrmSave::cmdSave_Click()
@@ -128,10 +117,11 @@ void FrmSave::cmdSave_Click()
     // The question about lost characters comes before the file dialog: the
     // user learns what will be stored before picking a place, and the
     // dialog's overwrite question stays the last word before writing.
-    const QString lost = unscramblableCharacters(reading.personName);
+    // The file stores the name without them (encodeReadingFile).
+    const QStringList lost = storableText(reading.personName).lost;
     if (!lost.isEmpty()) {
         const QString question = QStringLiteral("Some Characters Of The Name Cannot Be Saved: ")
-                                 + withoutRepeats(lost) + QStringLiteral("\nSave The Reading Without Them?");
+                                 + lost.join(QLatin1Char(' ')) + QStringLiteral("\nSave The Reading Without Them?");
         if (m_platform.message(this, question, MessageIcon::Information, MessageButtons::YesNo)
             != MessageAnswer::Yes)
             return;

@@ -1,10 +1,7 @@
 #include "readingfile.h"
 
+#include "regularfile.h"
 #include "scramble.h"
-
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include <array>
 
@@ -57,7 +54,7 @@ std::optional<ReadingFileLines> decodeLines(const QByteArray &bytes, bool comple
 
 QByteArray encodeReadingFile(const ReadingRecord &reading)
 {
-    return scrambledLine(reading.personName) + scrambledLine(QString::number(reading.birthYear))
+    return scrambledLine(storableText(reading.personName).kept) + scrambledLine(QString::number(reading.birthYear))
            + scrambledLine(reading.birthMonth) + scrambledLine(QString::number(reading.birthDay));
 }
 
@@ -68,47 +65,16 @@ std::optional<ReadingFileLines> decodeReadingFile(const QByteArray &bytes)
 
 std::optional<ReadingFileLines> readReadingFile(const QString &path)
 {
-    // Opening a FIFO would wait for a writer, and a device may never end.
-    if (!QFileInfo(path).isFile())
+    const std::optional<QByteArray> bytes = readRegularFile(path, kMaxReadingFileRead + 1);
+    if (!bytes)
         return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray bytes = file.read(kMaxReadingFileRead + 1);
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    const bool complete = bytes.size() <= kMaxReadingFileRead;
-    return decodeLines(complete ? bytes : bytes.first(kMaxReadingFileRead), complete);
+    const bool complete = bytes->size() <= kMaxReadingFileRead;
+    return decodeLines(complete ? *bytes : bytes->first(kMaxReadingFileRead), complete);
 }
 
 QString writeReadingFile(const QString &path, const ReadingRecord &reading)
 {
-    // QSaveFile would rename its temporary file over a named pipe or a
-    // device (for root even /dev/null), leaving a regular file in its place.
-    // A folder keeps QSaveFile's own refusal.
-    const QFileInfo target(path);
-    if (target.exists() && !target.isFile() && !target.isDir())
-        return QStringLiteral("%1 is not a regular file.").arg(path);
-
-    // Unbuffered, so that a short write (a full disk) shows up here: with a
-    // buffer, the part that did not fit is lost when the buffer is flushed
-    // and the truncated file would still be committed.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
-    const QByteArray bytes = encodeReadingFile(reading);
-    for (qint64 done = 0; done < bytes.size();) {
-        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
-        if (n <= 0) {
-            const QString reason = file.errorString();
-            file.cancelWriting();
-            return reason;
-        }
-        done += n;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return QString();
+    return saveRegularFile(path, encodeReadingFile(reading));
 }
 
 bool hasReadingFileEnding(const QString &path)

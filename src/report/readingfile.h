@@ -38,6 +38,8 @@ struct ReadingFileLines {
     bool operator==(const ReadingFileLines &) const = default;
 };
 
+// The name line holds what storableText() keeps of the name: a character
+// the file cannot give back is left out, never written as "?".
 QByteArray encodeReadingFile(const ReadingRecord &reading);
 
 // A line ends at CR, CR LF or a lone LF (a file whose line ends were
@@ -48,15 +50,15 @@ std::optional<ReadingFileLines> decodeReadingFile(const QByteArray &bytes);
 
 // Reads at most kMaxReadingFileRead bytes, so a huge or binary file chosen
 // by mistake is refused at once. Nothing for a missing, unreadable or
-// non-regular file (a folder, a device) and for what decodeReadingFile
-// refuses.
+// non-regular file (a folder, a pipe, a device) and for what
+// decodeReadingFile refuses.
 std::optional<ReadingFileLines> readReadingFile(const QString &path);
 
-// Writes through a temporary file beside the target that replaces it only
-// once complete, so a failure leaves an existing file exactly as it was.
-// Only a regular file or a new name is written: a named pipe or a device
-// is refused, not replaced. Returns the empty text on success, otherwise
-// the system's reason.
+// Written by saveRegularFile: whole or not at all, so that a failure leaves
+// an existing file exactly as it was (or in place, where the folder may not
+// be written but the file may), and a named pipe or a device is refused,
+// not replaced. Returns the empty text on success, otherwise the system's
+// reason.
 QString writeReadingFile(const QString &path, const ReadingRecord &reading);
 
 // Whether a chosen path carries the reading file's ending; the check is on

@@ -85,8 +85,10 @@ void FrmExitScreen::applyLook()
 
 void FrmExitScreen::setUpFields()
 {
-    for (QObject *field : {static_cast<QObject *>(m_ui->txtName), static_cast<QObject *>(m_ui->txtEmail),
-                           static_cast<QObject *>(m_ui->txtFriendName), static_cast<QObject *>(m_ui->txtFriendEmail)}) {
+    for (QLineEdit *field : {m_ui->txtName, m_ui->txtEmail, m_ui->txtFriendName, m_ui->txtFriendEmail}) {
+        // A very long paste is cut here, where the user sees it, not on
+        // its way to the web site.
+        field->setMaxLength(kMaxReferralFieldLength);
         setFieldText(field, QLatin1String(placeholderOf(field)));
         field->installEventFilter(this);
     }

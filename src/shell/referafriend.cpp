@@ -1,7 +1,5 @@
 #include "referafriend.h"
 
-#include "links.h"
-
 #include <QByteArray>
 #include <QUrl>
 
@@ -16,7 +14,7 @@ bool isFilled(const QString &value, const char *placeholder)
 
 QString encoded(const QString &value)
 {
-    return QString::fromLatin1(QUrl::toPercentEncoding(value));
+    return QString::fromLatin1(QUrl::toPercentEncoding(value.left(kMaxReferralFieldLength)));
 }
 
 } // namespace

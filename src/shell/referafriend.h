@@ -3,6 +3,8 @@
 // address that hands the referral to the maker's web site.
 #pragma once
 
+#include "links.h"
+
 #include <QString>
 
 #include <optional>
@@ -19,6 +21,17 @@ inline constexpr char kFriendEmailPlaceholder[] = "Friend's Email Address";
 
 inline constexpr char kReferralPath[] = "/zelk-refer-a-friend.php";
 inline constexpr char kProgramDirectoryPath[] = "/tzolkara/";
+
+// What one field may hold: an e-mail address has at most 254 characters,
+// and a name needs no more. The fields take no more, and the address sends
+// no more, so that it always fits what the browser launcher accepts (one
+// argument of at most 128 KB on Linux): percent-encoded UTF-8 takes at most
+// nine characters for one UTF-16 unit.
+inline constexpr int kMaxReferralFieldLength = 254;
+inline constexpr qsizetype kMaxLaunchableAddress = 128 * 1024;
+static_assert(3 * (sizeof "http://" + sizeof kWebSiteHost) * 2 + sizeof kReferralPath + 3 * sizeof kProgramDirectoryPath
+                      + 6 * sizeof "&taf1=" + 5 * 9 * kMaxReferralFieldLength
+                  < kMaxLaunchableAddress);
 
 struct Referral {
     QString name;
@@ -44,7 +57,7 @@ std::optional<QString> referralProblem(const Referral &referral);
 // &taf3=<message>&taf4=<friend's name>&taf5=<friend's e-mail>&taf6=<the
 // program's directory address>", every value percent-encoded as UTF-8
 // (RFC 3986), so that "&", "#", "=", "+", spaces and line breaks in what the
-// user typed arrive as typed.
+// user typed arrive as typed. Each value is cut to kMaxReferralFieldLength.
 QString referAFriendAddress(const Referral &referral);
 
 } // namespace tzk

@@ -14,6 +14,8 @@ private Q_SLOTS:
     void examples();
     void everyCode();
     void charactersOutsideTheCodePageCountAsQuestionMarks();
+    void whatANameKeeps_data();
+    void whatANameKeeps();
     void longTextIsHandledWhole();
 };
 
@@ -61,7 +63,9 @@ void TestScramble::everyCode()
         shifted.append(char(code));
     QCOMPARE(toCodePage(ScrambleText(kept + dropped)), shifted); // 0..170 in order; nothing below 85
     QCOMPARE(UnscrambleText(ScrambleText(kept)), kept);
-    QCOMPARE(unscramblableCharacters(kept + dropped), dropped);
+    const StorableText storable = storableText(kept + dropped);
+    QCOMPARE(storable.kept, kept);
+    QCOMPARE(storable.lost.size(), dropped.size()); // each once
 
     // Unscrambling text that was never scrambled drops what lies below 85:
     // space, digits, A..T, line breaks, most punctuation. U becomes NUL.
@@ -76,8 +80,53 @@ void TestScramble::charactersOutsideTheCodePageCountAsQuestionMarks()
     // spill over into the characters after it.
     QCOMPARE(toCodePage(QStringLiteral("a\u4e2d\u00e9\U0001F600b\u0099")), QByteArray("a?\xE9?b?"));
     QCOMPARE(toCodePage(QString(QChar(0xD800)) + QLatin1Char('x')), QByteArray("?x"));
-    // Stored as '?', so not among the characters a save loses.
-    QCOMPARE(unscramblableCharacters(QStringLiteral("\U0001F600\u00e9x\u4e2d\u00ff")), QStringLiteral("\u00e9\u00ff"));
+}
+
+void TestScramble::whatANameKeeps_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<QStringList>("lost");
+
+    QTest::newRow("all kept") << QStringLiteral("O'Brien-Smith, Jr. \u20ac\u2122\u00a0x") << QStringLiteral("O'Brien-Smith, Jr. \u20ac\u2122\u00a0x")
+                              << QStringList();
+    QTest::newRow("accents above 170") << QStringLiteral("Zo\u00e9 B\u00e9a \u00c9") << QStringLiteral("Zo Ba ")
+                                       << QStringList{"\u00e9", "\u00c9"};
+    QTest::newRow("emoji, each once") << QStringLiteral("Ann \U0001F642\U0001F642") << QStringLiteral("Ann ")
+                                      << QStringList{"\U0001F642"};
+    QTest::newRow("emoji of several code points") << QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467 Jo")
+                                                  << QStringLiteral(" Jo")
+                                                  << QStringList{"\U0001F468\u200D\U0001F469\u200D\U0001F467"};
+    QTest::newRow("Chinese") << QStringLiteral("\u738B\u82B3") << QString() << QStringList{"\u738B", "\u82B3"};
+    QTest::newRow("Hebrew") << QStringLiteral("\u05D3\u05E0\u05D4 A") << QStringLiteral(" A")
+                            << QStringList{"\u05D3", "\u05E0", "\u05D4"};
+    QTest::newRow("Arabic") << QStringLiteral("\u0644\u064A\u0644\u0649") << QString()
+                            << QStringList{"\u0644", "\u064A", "\u0649"};
+    QTest::newRow("Turkish") << QStringLiteral("\u0130pek \u015Fen") << QStringLiteral("pek en")
+                             << QStringList{"\u0130", "\u015F"};
+    // The letter and its mark are one character to the reader, and the
+    // same one as the composed letter.
+    QTest::newRow("combining accent") << QStringLiteral("Jose\u0301 Jos\u00e9 Jose\u0301\u200D")
+                                      << QStringLiteral("Jos Jos Jos") << QStringList{"e\u0301"};
+    QTest::newRow("zero-width joiner") << QStringLiteral("An\u200Dn") << QStringLiteral("Ann") << QStringList{"U+200D"};
+    QTest::newRow("bidirectional override") << QStringLiteral("\u202EnnA\u202C") << QStringLiteral("nnA")
+                                            << QStringList{"U+202E", "U+202C"};
+    QTest::newRow("soft hyphen and em space") << QStringLiteral("Ann\u00ADa\u2003Lee") << QStringLiteral("AnnaLee")
+                                              << QStringList{"U+00AD", "U+2003"};
+    QTest::newRow("lone surrogate") << QString(QChar(0xD800)) + QStringLiteral("x") << QStringLiteral("x")
+                                    << QStringList{"U+D800"};
+}
+
+void TestScramble::whatANameKeeps()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, kept);
+    QFETCH(QStringList, lost);
+
+    const StorableText storable = storableText(name);
+    QCOMPARE(storable.kept, kept);
+    QCOMPARE(storable.lost, lost);
+    QCOMPARE(UnscrambleText(ScrambleText(storable.kept)), storable.kept); // no '?' in place of anything
 }
 
 void TestScramble::longTextIsHandledWhole()
@@ -93,7 +142,9 @@ void TestScramble::longTextIsHandledWhole()
     QString expected = text;
     expected.remove(QChar(0xe9)).replace(QChar(0x4e2d), QLatin1Char('?'));
     QCOMPARE(UnscrambleText(scrambled), expected);
-    QCOMPARE(unscramblableCharacters(text), QString(units, QChar(0xe9)));
+    const StorableText storable = storableText(text);
+    QCOMPARE(storable.lost, QStringList({"\u00e9", "\u4e2d"}));
+    QCOMPARE(storable.kept.size(), text.size() - 2 * units);
 }
 
 QTEST_GUILESS_MAIN(TestScramble)

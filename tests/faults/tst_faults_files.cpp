@@ -1,9 +1,10 @@
-// Saving and opening reading files when the disk, the path or the file is
-// not what the person expects. Each case drives the real report and main
-// windows through the platform double, checks what the person is shown,
-// and proves that nothing was lost: the reading file already there keeps
-// its bytes, no temporary file is left behind, the reading can still be
-// saved elsewhere, and a refused file leaves the main window as it was.
+// Saving reading files and PDF reports, and opening reading files, when the
+// disk, the path or the file is not what the person expects. Each case
+// drives the real report and main windows through the platform double (its
+// PDF is the production one), checks what the person is shown, and proves
+// that nothing was lost: the file already there keeps its bytes, no
+// temporary file is left behind, the reading can still be saved elsewhere,
+// and a refused file leaves the main window as it was.
 //
 // Covered elsewhere and not repeated here: a full disk by file-size limit
 // and a path under a file (tst_frmsave); missing, empty, cut-short and
@@ -28,6 +29,7 @@
 #include <QTest>
 
 #include <functional>
+#include <memory>
 #include <grp.h>
 #include <pwd.h>
 #include <sys/resource.h>
@@ -41,8 +43,8 @@ using namespace tzk::test;
 namespace {
 
 const QString kFileMessage = QStringLiteral("Please Check The File.");
-const QString kSaveFailed = QStringLiteral("The Reading Could Not Be Saved.");
-// "Ann", 1 January 1950: what the folders hold before each save.
+// "Ann", 1 January 1950: what the folders hold before each save (standing
+// for an older PDF report too).
 const QByteArray kOldReading = QByteArray::fromHex("96C3C30D0A868E8A850D0A9FB6C3CAB6C7CE0D0A860D0A");
 
 ReadingRecord reading(const QString &name, int year, const QString &month, int day)
@@ -61,18 +63,32 @@ QStringList entries(const QString &dir)
     return QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden, QDir::Name);
 }
 
-// The one box shown after a failed save: the fixed first line, then the
-// system's reason.
-void checkSaveFailure(const FakePlatform &p, int index)
+// The boxes shown after failed saves, each checked: the fixed first line,
+// then the system's reason. The PDF's question before its dialog is left out.
+void checkSaveFailures(const FakePlatform &p, int count, bool pdf)
 {
-    QVERIFY(p.messages.size() > index);
-    const ShownMessage &m = p.messages[index];
-    const QStringList lines = m.text.split(QLatin1Char('\n'));
-    QCOMPARE(lines.size(), 2);
-    QCOMPARE(lines[0], kSaveFailed);
-    QVERIFY2(!lines[1].trimmed().isEmpty(), qPrintable(m.text));
-    QCOMPARE(m.icon, MessageIcon::Critical);
-    QCOMPARE(m.buttons, MessageButtons::Ok);
+    QList<ShownMessage> failures;
+    for (const ShownMessage &m : p.messages) {
+        if (m.buttons == MessageButtons::Ok)
+            failures << m;
+    }
+    QCOMPARE(failures.size(), count);
+    for (const ShownMessage &m : std::as_const(failures)) {
+        const QStringList lines = m.text.split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines[0], pdf ? QStringLiteral("The Report Could Not Be Printed.")
+                               : QStringLiteral("The Reading Could Not Be Saved."));
+        QVERIFY2(!lines[1].trimmed().isEmpty(), qPrintable(m.text));
+        QCOMPARE(m.icon, MessageIcon::Critical);
+    }
+}
+
+// Rows for each kind of file the program saves.
+void addSavedFileRows()
+{
+    QTest::addColumn<bool>("pdf");
+    QTest::newRow("reading file") << false;
+    QTest::newRow("PDF report") << true;
 }
 
 long peakMemoryKiB()
@@ -146,9 +162,13 @@ private Q_SLOTS:
     void cleanup();
 
     // Saving.
-    void saveIntoReadOnlyFolder();
+    void saveWhereTheFolderIsClosed_data();
+    void saveWhereTheFolderIsClosed();
+    void saveOntoFullDisk_data() { addSavedFileRows(); }
     void saveOntoFullDisk();
+    void saveOntoAFolder_data() { addSavedFileRows(); }
     void saveOntoAFolder();
+    void saveOntoAPipeOrDevice_data() { addSavedFileRows(); }
     void saveOntoAPipeOrDevice();
     void longestNameSavedAndOpenedAgain();
 
@@ -160,12 +180,13 @@ private Q_SLOTS:
     void openFileDeletedAfterTheDialog();
 
 private:
-    // Saves the current reading through the report window; the messages
-    // shown land in `platform`.
-    void saveThroughReport(FakePlatform &platform, const QString &path);
+    // Saves the current reading (or, with `pdf`, its report, there being no
+    // printer) through the report window; the messages shown land in
+    // `platform`.
+    void saveThroughReport(FakePlatform &platform, const QString &path, bool pdf = false);
     // Proves the reading in memory survived a failed save: it saves to a
     // good place and reads back.
-    void saveStillWorksElsewhere();
+    void saveStillWorksElsewhere(bool pdf);
     // Fills the main window, clicks Open and checks that the file is
     // refused with the window left as it was.
     void checkOpenRefused(FakePlatform &platform, const QString &path);
@@ -190,61 +211,120 @@ void TestFaultsFiles::cleanup()
     m_navigator = nullptr;
 }
 
-void TestFaultsFiles::saveThroughReport(FakePlatform &platform, const QString &path)
+void TestFaultsFiles::saveThroughReport(FakePlatform &platform, const QString &path, bool pdf)
 {
     platform.fileNames << path;
     FrmSave report(platform);
-    click(&report, "cmdSave");
+    if (pdf) {
+        platform.printerAvailable = false;
+        platform.answers << MessageAnswer::Yes; // a PDF instead
+        click(&report, "cmdPrint");
+    } else {
+        click(&report, "cmdSave");
+    }
 }
 
-void TestFaultsFiles::saveStillWorksElsewhere()
+void TestFaultsFiles::saveStillWorksElsewhere(bool pdf)
 {
     const ReadingRecord current = MayanReading;
     FakePlatform platform;
-    const QString path = m_dir.filePath(QStringLiteral("elsewhere-%1.man").arg(QTest::currentTestFunction()));
-    saveThroughReport(platform, path);
-    QVERIFY(platform.messages.isEmpty());
+    const QString path = m_dir.filePath(QStringLiteral("elsewhere-%1-%2").arg(QTest::currentTestFunction()).arg(pdf));
+    saveThroughReport(platform, path, pdf);
+    checkSaveFailures(platform, 0, pdf);
+    if (pdf) {
+        QVERIFY(fileBytes(path).startsWith("%PDF-"));
+        return;
+    }
     QCOMPARE(readReadingFile(path),
              std::optional(ReadingFileLines{current.personName, QString::number(current.birthYear), current.birthMonth,
                                             QString::number(current.birthDay)}));
 }
 
-void TestFaultsFiles::saveIntoReadOnlyFolder()
+void TestFaultsFiles::saveWhereTheFolderIsClosed_data()
 {
-    // For root only a read-only file system refuses a write; for anyone
-    // else a folder without write permission is the same fault.
-    const QString folder = m_dir.filePath(QStringLiteral("read-only"));
+    QTest::addColumn<bool>("pdf");
+    QTest::addColumn<bool>("readOnlyDisk"); // otherwise a folder the user may not write
+    QTest::addColumn<bool>("fileWritable");
+    for (const bool pdf : {false, true}) {
+        const char *what = pdf ? "PDF report" : "reading file";
+        QTest::addRow("%s, read-only disk", what) << pdf << true << false;
+        QTest::addRow("%s, closed folder, file the user may write", what) << pdf << false << true;
+        QTest::addRow("%s, closed folder, read-only file", what) << pdf << false << false;
+    }
+}
+
+void TestFaultsFiles::saveWhereTheFolderIsClosed()
+{
+    QFETCH(bool, pdf);
+    QFETCH(bool, readOnlyDisk);
+    QFETCH(bool, fileWritable);
+
+    // For root only a read-only file system refuses a write: the folder is
+    // then closed to the user nobody, who saves. Anyone else saves as
+    // themselves, into a folder without write permission.
+    QVERIFY(QFile::setPermissions(m_dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                                    | QFileDevice::ReadOther | QFileDevice::ExeOther));
+    static int n = 0;
+    const QString folder = m_dir.filePath(QStringLiteral("closed-%1").arg(++n));
     QVERIFY(QDir().mkpath(folder));
-    TinyDisk disk(folder, 64);
-    if (geteuid() == 0 && !disk.mounted())
-        QSKIP("Root needs a read-only file system for this fault: mounting a tmpfs in a private mount table "
-              "was refused (no CAP_SYS_ADMIN?)");
     const QString old = folder + QStringLiteral("/ann.man");
+    std::unique_ptr<TinyDisk> disk;
+    if (readOnlyDisk) {
+        disk = std::make_unique<TinyDisk>(folder, 64);
+        if (!disk->mounted())
+            QSKIP("A read-only disk needs root and a private mount table");
+    }
     QVERIFY(putFile(old, kOldReading));
-    if (disk.mounted())
-        QVERIFY(disk.makeReadOnly());
-    else
-        QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    const QByteArray oldName = QFile::encodeName(old);
+    if (disk) {
+        QVERIFY(disk->makeReadOnly());
+    } else if (geteuid() == 0) {
+        const passwd *nobody = getpwnam("nobody");
+        QVERIFY(nobody);
+        QVERIFY(!fileWritable || chown(oldName.constData(), nobody->pw_uid, nobody->pw_gid) == 0);
+    } else {
+        QVERIFY(chmod(oldName.constData(), fileWritable ? 0644 : 0444) == 0);
+        QVERIFY(chmod(QFile::encodeName(folder).constData(), 0555) == 0);
+    }
     const QStringList before = entries(folder);
 
-    FakePlatform platform;
-    saveThroughReport(platform, old);                                   // replacing the file there
-    saveThroughReport(platform, folder + QStringLiteral("/reader.man")); // a new name
-    QCOMPARE(platform.messages.size(), 2);
-    checkSaveFailure(platform, 0);
-    checkSaveFailure(platform, 1);
-
-    QCOMPARE(fileBytes(old), kOldReading);
-    QCOMPARE(entries(folder), before);
-    saveStillWorksElsewhere();
-    if (!disk.mounted())
-        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    // Replacing the file there, then a new name; what the person is shown.
+    const auto step = [&]() -> QByteArray {
+        FakePlatform platform;
+        saveThroughReport(platform, old, pdf);
+        saveThroughReport(platform, folder + QStringLiteral("/reader.man"), pdf);
+        QStringList shown;
+        for (const ShownMessage &m : std::as_const(platform.messages)) {
+            if (m.buttons == MessageButtons::Ok)
+                shown << m.text.section(QLatin1Char('\n'), 0, 0) + (m.text.count(QLatin1Char('\n')) == 1 ? "+reason" : "");
+        }
+        return shown.join(QLatin1Char('|')).toUtf8();
+    };
+    const std::optional<QByteArray> seen = disk ? step() : unprivileged(step);
+    if (!seen)
+        QSKIP("Could not save as the user nobody (no such user, or setuid refused)");
+    const QString failed = (pdf ? QStringLiteral("The Report Could Not Be Printed.")
+                                : QStringLiteral("The Reading Could Not Be Saved."))
+                           + QStringLiteral("+reason");
+    // Where the file may be written it is, in place; a new name cannot be.
+    const QStringList expected = fileWritable ? QStringList{failed} : QStringList{failed, failed};
+    QCOMPARE(QString::fromUtf8(*seen).split(QLatin1Char('|')), expected);
+    if (!fileWritable)
+        QCOMPARE(fileBytes(old), kOldReading);
+    else if (pdf)
+        QVERIFY(fileBytes(old).startsWith("%PDF-") && fileBytes(old).trimmed().endsWith("%%EOF"));
+    else
+        QCOMPARE(fileBytes(old), encodeReadingFile(MayanReading));
+    QCOMPARE(entries(folder), before); // nothing new, no temporary file left
+    chmod(QFile::encodeName(folder).constData(), 0755);
+    saveStillWorksElsewhere(pdf);
 }
 
 void TestFaultsFiles::saveOntoFullDisk()
 {
+    QFETCH(bool, pdf);
     // A disk that is really full (ENOSPC), not a file-size limit.
-    const QString folder = m_dir.filePath(QStringLiteral("full"));
+    const QString folder = m_dir.filePath(QStringLiteral("full-%1").arg(pdf));
     QVERIFY(QDir().mkpath(folder));
     TinyDisk disk(folder, 64);
     if (!disk.mounted())
@@ -256,64 +336,61 @@ void TestFaultsFiles::saveOntoFullDisk()
     const QStringList before = entries(folder);
 
     FakePlatform platform;
-    saveThroughReport(platform, old);
-    saveThroughReport(platform, folder + QStringLiteral("/reader.man"));
-    QCOMPARE(platform.messages.size(), 2);
-    checkSaveFailure(platform, 0);
-    checkSaveFailure(platform, 1);
+    saveThroughReport(platform, old, pdf);
+    saveThroughReport(platform, folder + QStringLiteral("/reader.man"), pdf);
+    checkSaveFailures(platform, 2, pdf);
 
     QCOMPARE(fileBytes(old), kOldReading);
     QCOMPARE(entries(folder), before); // the temporary file is gone again
-    saveStillWorksElsewhere();
+    saveStillWorksElsewhere(pdf);
 }
 
 void TestFaultsFiles::saveOntoAFolder()
 {
+    QFETCH(bool, pdf);
     // The name typed in the dialog is a folder's, with a reading inside.
-    const QString folder = m_dir.filePath(QStringLiteral("readings.man"));
+    const QString folder = m_dir.filePath(QStringLiteral("readings-%1.man").arg(pdf));
     QVERIFY(QDir().mkpath(folder));
     const QString inside = folder + QStringLiteral("/ann.man");
     QVERIFY(putFile(inside, kOldReading));
     const QStringList around = entries(m_dir.path());
 
     FakePlatform platform;
-    saveThroughReport(platform, folder);
-    QCOMPARE(platform.messages.size(), 1);
-    checkSaveFailure(platform, 0);
+    saveThroughReport(platform, folder, pdf);
+    checkSaveFailures(platform, 1, pdf);
 
     QVERIFY(QFileInfo(folder).isDir());
     QCOMPARE(entries(folder), QStringList{QStringLiteral("ann.man")});
     QCOMPARE(fileBytes(inside), kOldReading);
     QCOMPARE(entries(m_dir.path()), around);
-    saveStillWorksElsewhere();
+    saveStillWorksElsewhere(pdf);
 }
 
 void TestFaultsFiles::saveOntoAPipeOrDevice()
 {
+    QFETCH(bool, pdf);
     // Replacing a named pipe (or, for root, a device) with a regular file
-    // would break whatever uses it: the save is refused and it stays.
-    const QString pipePath = m_dir.filePath(QStringLiteral("pipe.man"));
+    // would break whatever uses it, and writing into it would wait for a
+    // reader or fill nothing: the save is refused and it stays.
+    const QString pipePath = m_dir.filePath(QStringLiteral("pipe-%1.man").arg(pdf));
     QCOMPARE(mkfifo(QFile::encodeName(pipePath).constData(), 0644), 0);
     FakePlatform platform;
-    saveThroughReport(platform, pipePath);
-    QCOMPARE(platform.messages.size(), 1);
-    checkSaveFailure(platform, 0);
-    QVERIFY(QFileInfo(pipePath).exists() && !QFileInfo(pipePath).isFile());
+    saveThroughReport(platform, pipePath, pdf);
+    checkSaveFailures(platform, 1, pdf);
     struct stat info{};
     QVERIFY(stat(QFile::encodeName(pipePath).constData(), &info) == 0 && S_ISFIFO(info.st_mode));
 
     // A device node like /dev/full, made on a disk of our own so that a
     // failure here cannot cost the machine its real one.
-    const QString folder = m_dir.filePath(QStringLiteral("devices"));
+    const QString folder = m_dir.filePath(QStringLiteral("devices-%1").arg(pdf));
     QVERIFY(QDir().mkpath(folder));
     TinyDisk disk(folder, 64);
     if (!disk.mounted())
         QSKIP("The device case needs root to mount a tmpfs in a private mount table; the pipe case passed");
     const QString device = folder + QStringLiteral("/full.man");
     QCOMPARE(mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 7)), 0);
-    saveThroughReport(platform, device);
-    QCOMPARE(platform.messages.size(), 2);
-    checkSaveFailure(platform, 1);
+    saveThroughReport(platform, device, pdf);
+    checkSaveFailures(platform, 2, pdf);
     QVERIFY(stat(QFile::encodeName(device).constData(), &info) == 0 && S_ISCHR(info.st_mode));
     QCOMPARE(entries(folder), QStringList{QStringLiteral("full.man")});
 }

@@ -12,6 +12,7 @@
 #include "testfiles.h"
 #include "filesizelimit.h"
 #include "fixeddayplatform.h"
+#include "probe.h"
 #include "scramble.h"
 #include "settings.h"
 #include "updatereminder.h"
@@ -23,8 +24,12 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSettings>
+#include <QFileDialog>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+
+#include <sys/stat.h>
 
 using namespace tzk;
 using namespace tzk::test;
@@ -102,30 +107,45 @@ struct StartUp {
     bool mainWindowShown = false;
 };
 
-// One start of the program in a process of its own, up to its main window.
-StartUp startProgram()
+// One start of the program in a process of its own, up to its main window,
+// in a tree of its own: with the store of this test unless `tree` holds
+// one, as `user`.
+StartUp startProgram(const QString &tree = QString(), const ProbeUser &user = ProbeUser())
 {
-    QTemporaryDir cache; // the single-instance lock
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_CACHE_HOME"), cache.path());
-    QProcess probe;
-    probe.setProcessEnvironment(env);
-    probe.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    probe.start(QStringLiteral(TZK_PROBE_PATH), {});
-    QString out;
-    while (!out.contains(QLatin1String("main window shown")) && !out.contains(QLatin1String("process ended"))
-           && probe.waitForReadyRead(30000))
-        out += QString::fromLocal8Bit(probe.readAllStandardOutput());
-    probe.kill();
-    probe.waitForFinished(5000);
+    QTemporaryDir fresh;
+    QProcessEnvironment env = probeEnvironment(tree.isEmpty() ? fresh.path() : tree);
+    if (tree.isEmpty()) {
+        makeProbeTree(fresh.path(), user);
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), qEnvironmentVariable("XDG_CONFIG_HOME"));
+    }
+    QObject owner;
+    QProcess *probe = startProbe(env, user, &owner);
+    const QString out = waitForVerdict(probe);
+    probe->kill();
+    probe->waitForFinished(5000);
 
     StartUp seen;
     for (const QString &line : out.split(QLatin1Char('\n'))) {
         if (line.startsWith(QLatin1String("message: ")))
             seen.messages << line.mid(9);
     }
-    seen.mainWindowShown = out.contains(QLatin1String("main window shown"));
+    seen.mainWindowShown = runs(out);
     return seen;
+}
+
+// What lies at `path`, for comparing before and after: the bytes of a
+// file, the kind of anything else, and a folder's entries in turn.
+QString snapshot(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isFile())
+        return QString::fromLatin1(fileBytes(path).toHex());
+    if (!info.isDir())
+        return info.exists() ? QStringLiteral("<not a file or folder>") : QStringLiteral("<missing>");
+    QStringList entries;
+    for (const QString &name : QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden, QDir::Name))
+        entries << name + QLatin1Char('=') + snapshot(path + QLatin1Char('/') + name);
+    return QLatin1Char('{') + entries.join(QLatin1Char(',')) + QLatin1Char('}');
 }
 
 } // namespace
@@ -139,9 +159,10 @@ private Q_SLOTS:
     void init();
     void garbageInTheStore_data();
     void garbageInTheStore();
-    void storeFolderIsAFile();
-    void storeFileIsAFolder();
+    void storeThatCannotBeWrittenAtOnce_data();
+    void storeThatCannotBeWrittenAtOnce();
     void fullDiskKeepsTheReminderDue();
+    void fileDialogsWriteNothing();
 
 private:
     QTemporaryDir m_scratch;
@@ -215,30 +236,61 @@ void TestFaultsSettings::garbageInTheStore()
     QCOMPARE(fileBytes(probeStore()), afterFirst);
 }
 
-void TestFaultsSettings::storeFolderIsAFile()
+void TestFaultsSettings::storeThatCannotBeWrittenAtOnce_data()
 {
+    QTest::addColumn<QString>("fault");
     // Nothing can be stored, so not even the first-run date is kept: every
     // start is quietly a first run.
-    QVERIFY(putFile(storeFolder(), "not a folder"));
-    for (int start = 1; start <= 2; ++start) {
-        const StartUp seen = startProgram();
-        QVERIFY(seen.mainWindowShown);
-        QCOMPARE(seen.messages, QStringList());
-    }
-    QCOMPARE(fileBytes(storeFolder()), QByteArray("not a folder"));
+    QTest::newRow("store folder is a file") << "folder is a file";
+    QTest::newRow("store file is a folder") << "store is a folder";
+    QTest::newRow("store file is a named pipe") << "store is a pipe";
+    // QSettings would wait for ever on its lock file.
+    QTest::newRow("stale lock in a folder the user cannot write") << "stale lock, closed folder";
+    QTest::newRow("lock file is a folder") << "lock is a folder";
 }
 
-void TestFaultsSettings::storeFileIsAFolder()
+void TestFaultsSettings::storeThatCannotBeWrittenAtOnce()
 {
-    QVERIFY(QDir().mkpath(probeStore()));
-    QVERIFY(putFile(probeStore() + QStringLiteral("/kept"), "kept"));
+    QFETCH(QString, fault);
+    const std::optional<ProbeUser> user = probeUser();
+    if (!user)
+        QSKIP("Root runs these starts as the user nobody, and there is none");
+    QTemporaryDir tree;
+    QVERIFY(makeProbeTree(tree.path(), *user));
+    const QString folder = tree.filePath(QStringLiteral("home/.config/Tessaly Softwares"));
+    const QString store = folder + QLatin1Char('/') + QFileInfo(QStringLiteral(TZK_PROBE_PATH)).completeBaseName()
+                          + QStringLiteral(".conf");
+    QVERIFY(QDir().mkpath(folder));
+    const QByteArray folderName = QFile::encodeName(folder);
+    const auto give = [&](const QString &path) {
+        return chown(QFile::encodeName(path).constData(), user->uid, user->gid) == 0;
+    };
+    QVERIFY(give(tree.filePath(QStringLiteral("home/.config"))) && give(folder));
+    if (fault == QLatin1String("folder is a file")) {
+        QVERIFY(QDir(folder).removeRecursively() && putFile(folder, "not a folder"));
+    } else if (fault == QLatin1String("store is a folder")) {
+        QVERIFY(QDir().mkpath(store) && putFile(store + QStringLiteral("/kept"), "kept"));
+    } else if (fault == QLatin1String("store is a pipe")) {
+        QCOMPARE(mkfifo(QFile::encodeName(store).constData(), 0644), 0);
+    } else if (fault == QLatin1String("stale lock, closed folder")) {
+        // A store the user may write, and the lock of a copy that died, in a
+        // folder of root's (or without write permission).
+        QVERIFY(putFile(store, "[General]\n") && give(store));
+        QVERIFY(putFile(store + QStringLiteral(".lock"),
+                        "999999\ntzk_instanceprobe\n" + QSysInfo::machineHostName().toUtf8() + '\n'));
+        QVERIFY(user->dropsRoot ? chown(folderName.constData(), 0, 0) == 0 : chmod(folderName.constData(), 0555) == 0);
+    } else {
+        QVERIFY(QDir().mkpath(store + QStringLiteral(".lock")));
+    }
+    const QString before = snapshot(folder);
+
     for (int start = 1; start <= 2; ++start) {
-        const StartUp seen = startProgram();
+        const StartUp seen = startProgram(tree.path(), *user);
         QVERIFY(seen.mainWindowShown);
         QCOMPARE(seen.messages, QStringList());
     }
-    QVERIFY(QFileInfo(probeStore()).isDir());
-    QCOMPARE(fileBytes(probeStore() + QStringLiteral("/kept")), QByteArray("kept"));
+    QCOMPARE(snapshot(folder), before);
+    chmod(folderName.constData(), 0755);
 }
 
 void TestFaultsSettings::fullDiskKeepsTheReminderDue()
@@ -270,6 +322,34 @@ void TestFaultsSettings::fullDiskKeepsTheReminderDue()
     const StartUp next = startProgram();
     QVERIFY(next.mainWindowShown);
     QCOMPARE(next.messages, QStringList{kQuestion});
+}
+
+void TestFaultsSettings::fileDialogsWriteNothing()
+{
+    // Qt's dialogs keep their recent folders in a store of their own, and
+    // would wait for ever on its lock as they close when that lock is a
+    // folder. The program writes nothing there.
+    const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    QVERIFY(QDir().mkpath(config + QStringLiteral("/QtProject.conf.lock")));
+    const QString before = snapshot(config);
+    QtPlatform platform;
+    int closed = 0;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, this, [&closed] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (auto *dialog = qobject_cast<QFileDialog *>(w); dialog && dialog->isVisible()) {
+                dialog->reject();
+                ++closed;
+            }
+        }
+    });
+    closer.start(50);
+    const FileDialogOptions options{QStringLiteral("Tzolkara"), QStringLiteral("Mayan Astrology (*.man)"),
+                                    QStringLiteral("man")};
+    QCOMPARE(platform.openFileName(nullptr, options), std::nullopt);
+    QCOMPARE(platform.saveFileName(nullptr, options), std::nullopt);
+    QCOMPARE(closed, 2);
+    QCOMPARE(snapshot(config), before);
 }
 
 int main(int argc, char *argv[])

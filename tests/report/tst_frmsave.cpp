@@ -192,7 +192,8 @@ void TestFrmSave::printOnTheDefaultPrinter()
 
     platform.printFailure = QStringLiteral("Out of paper.");
     click(w, "cmdPrint");
-    checkMessage(platform, "The Report Could Not Be Printed.", MessageIcon::Critical, MessageButtons::Ok);
+    checkMessage(platform, "The Report Could Not Be Printed.\nOut of paper.", MessageIcon::Critical,
+                 MessageButtons::Ok);
 }
 
 void TestFrmSave::noPrinterOffersAPdf()
@@ -247,7 +248,12 @@ void TestFrmSave::noPrinterDeclinedOrFailing()
     platform.answers << MessageAnswer::Yes;
     platform.fileNames << m_dir.filePath(QStringLiteral("no/such/folder/report.pdf"));
     click(w, "cmdPrint");
-    QCOMPARE(platform.messageTexts().mid(2), QStringList({platform.messages[0].text, "The Report Could Not Be Printed."}));
+    QCOMPARE(platform.messages.size(), 4);
+    QCOMPARE(platform.messages[2].text, platform.messages[0].text);
+    const QStringList failure = platform.messages[3].text.split('\n');
+    QCOMPARE(failure.size(), 2);
+    QCOMPARE(failure[0], "The Report Could Not Be Printed.");
+    QVERIFY(!failure[1].trimmed().isEmpty()); // the system's reason
     QCOMPARE(platform.messages.last().icon, MessageIcon::Critical);
     QVERIFY(platform.pdfPaths.isEmpty());
 }
@@ -274,29 +280,42 @@ void TestFrmSave::saveWritesTheReadingFile()
 
 void TestFrmSave::nameWithUnsavableCharacters_data()
 {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("listed");
     QTest::addColumn<MessageAnswer>("answer");
-    QTest::newRow("yes") << MessageAnswer::Yes;
-    QTest::newRow("no") << MessageAnswer::No;
+    QTest::addColumn<QString>("stored");
+
+    const QString accents = QStringLiteral("Zo\u00e9 B\u00e9a \u00c9");
+    QTest::newRow("accents, yes") << accents << "\u00e9 \u00c9" << MessageAnswer::Yes << "Zo Ba ";
+    QTest::newRow("accents, no") << accents << "\u00e9 \u00c9" << MessageAnswer::No << QString();
+    // Outside the code page: once listed, and left out rather than stored
+    // as "?".
+    QTest::newRow("emoji, accent mark, joiner") << QStringLiteral("Ann \U0001F642 Jose\u0301 A\u200Dn")
+                                                << "\U0001F642 e\u0301 U+200D" << MessageAnswer::Yes << "Ann  Jos An";
+    QTest::newRow("Chinese") << QStringLiteral("\u738B\u82B3 Li") << "\u738B \u82B3" << MessageAnswer::Yes << " Li";
 }
 
 void TestFrmSave::nameWithUnsavableCharacters()
 {
+    QFETCH(QString, name);
+    QFETCH(QString, listed);
     QFETCH(MessageAnswer, answer);
-    setReading(QStringLiteral("Zo\u00e9 B\u00e9a \u00c9"));
+    QFETCH(QString, stored);
+    setReading(name);
     FakePlatform platform;
     platform.answers << answer;
-    const QString path = m_dir.filePath(QStringLiteral("zoe-%1.man").arg(QTest::currentDataTag()));
+    const QString path = m_dir.filePath(QStringLiteral("name-%1.man").arg(QTest::currentDataTag()));
     platform.fileNames << path;
     FrmSave w(platform);
     click(w, "cmdSave");
 
-    checkMessage(platform, "Some Characters Of The Name Cannot Be Saved: \u00e9\u00c9\nSave The Reading Without Them?",
+    checkMessage(platform, "Some Characters Of The Name Cannot Be Saved: " + listed + "\nSave The Reading Without Them?",
                  MessageIcon::Information, MessageButtons::YesNo);
     if (answer == MessageAnswer::No) {
         QVERIFY(platform.dialogs.isEmpty());
         QVERIFY(!QFileInfo::exists(path));
     } else {
-        QCOMPARE(readReadingFile(path), std::optional(ReadingFileLines{"Zo Ba ", "1990", "March", "5"}));
+        QCOMPARE(readReadingFile(path), std::optional(ReadingFileLines{stored, "1990", "March", "5"}));
     }
 }
 

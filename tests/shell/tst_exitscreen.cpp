@@ -341,6 +341,15 @@ void TestExitScreen::valuesArriveAsTyped_data()
                            QString::fromUtf8("Grüße\r\nfrom me"), QString::fromUtf8("Ольга"),
                            QString::fromUtf8("ольга@пример.рф")};
     QTest::newRow("beyond ASCII") << wide << wide;
+    // A megabyte pasted into each field: what fits a field is sent, and the
+    // address stays short enough for the browser launcher.
+    const QString megabyte(1 << 20, QChar(0x738B));
+    const QString address = QStringLiteral("a@ex.com");
+    const QString cut = megabyte.left(kMaxReferralFieldLength);
+    QTest::newRow("a megabyte in every field")
+        << QStringList{megabyte, address + megabyte, megabyte, megabyte, "b@ex.com" + megabyte}
+        << QStringList{cut, (address + megabyte).left(kMaxReferralFieldLength), cut, cut,
+                       ("b@ex.com" + megabyte).left(kMaxReferralFieldLength)};
 }
 
 void TestExitScreen::valuesArriveAsTyped()
@@ -359,6 +368,7 @@ void TestExitScreen::valuesArriveAsTyped()
     QVERIFY(!url.hasFragment());
     const QByteArray wire = url.toEncoded();
     QVERIFY(!wire.contains(' ') && !wire.contains('\r') && !wire.contains('\n'));
+    QVERIFY(wire.size() < kMaxLaunchableAddress);
 
     const QUrlQuery query(url);
     QStringList keys, values;

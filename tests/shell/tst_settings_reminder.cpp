@@ -8,7 +8,6 @@
 #include "updatereminder.h"
 
 #include <QFile>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -80,8 +79,7 @@ void TestSettingsReminder::initTestCase()
 {
     QVERIFY(m_configDir.isValid());
     // The real store of this test lives in a folder of its own.
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_configDir.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_configDir.path());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_configDir.path()));
 }
 
 void TestSettingsReminder::settingsAreScrambledInTheStore()
@@ -113,10 +111,8 @@ void TestSettingsReminder::realStoreRoundTrip()
              std::optional<QString>(kFixedToday.toString(Qt::ISODate)));
     QCOMPARE(CheckUpdateReminder(platform), ReminderOutcome::Quiet);
 
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tessaly Softwares"),
-                       QCoreApplication::applicationName());
-    QFile file(settings.fileName());
-    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(settings.fileName()));
+    QFile file(m_configDir.filePath(QStringLiteral("Tessaly Softwares/%1.conf").arg(QCoreApplication::applicationName())));
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
     const QByteArray raw = file.readAll();
     QVERIFY(!raw.isEmpty());
     QVERIFY(!raw.contains("Duration"));

@@ -8,11 +8,8 @@
 #include "mayan.h"
 
 #include <QAction>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <QThread>
+#include <QApplication>
 
-#include <csignal>
 
 using namespace tzk;
 using namespace tzk::test;
@@ -27,8 +24,6 @@ private Q_SLOTS:
     void startShowsMainWindowWithOneBannerInFront();
     void bannerDrawIsEvenOverManyStarts();
     void readingFlowAndTheExitRule();
-    void processes_onlyOneCopyRuns();
-    void processes_killedCopyDoesNotBlock();
 };
 
 void TestStartup::secondCopyIsRefusedBeforeAnyWindow()
@@ -140,95 +135,6 @@ void TestStartup::readingFlowAndTheExitRule()
     settle();
     QCOMPARE(platform.ends, 1);
     QVERIFY(!startup.mainWindow() && !startup.resultWindow());
-}
-
-namespace {
-
-struct Probe {
-    QProcess *process;
-    QString output;
-};
-
-QProcessEnvironment probeEnvironment(const QTemporaryDir &home)
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("XDG_CACHE_HOME"), home.filePath(QStringLiteral("cache")));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-    return env;
-}
-
-QProcess *startProbe(const QTemporaryDir &home, QObject *parent)
-{
-    auto *p = new QProcess(parent);
-    p->setProcessEnvironment(probeEnvironment(home));
-    p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    p->start(QStringLiteral(TZK_PROBE_PATH), {});
-    return p;
-}
-
-// Reads until the probe says it runs or has ended.
-QString waitForVerdict(QProcess *p)
-{
-    QString out;
-    for (int i = 0; i < 200 && !out.contains(QLatin1String("main window shown")) && !out.contains(QLatin1String("process ended")); ++i) {
-        p->waitForReadyRead(100);
-        out += QString::fromLocal8Bit(p->readAllStandardOutput());
-        if (p->state() == QProcess::NotRunning) {
-            out += QString::fromLocal8Bit(p->readAllStandardOutput());
-            break;
-        }
-    }
-    return out;
-}
-
-} // namespace
-
-void TestStartup::processes_onlyOneCopyRuns()
-{
-    QTemporaryDir home;
-    QObject owner;
-    QList<QProcess *> probes;
-    for (int i = 0; i < 10; ++i)
-        probes << startProbe(home, &owner); // all at once
-    int running = 0;
-    int refused = 0;
-    for (QProcess *p : probes) {
-        const QString out = waitForVerdict(p);
-        if (out.contains(QLatin1String("main window shown")))
-            ++running;
-        else if (out.contains(QLatin1String("message: Application is already running")) && out.contains(QLatin1String("process ended"))) {
-            QVERIFY(p->waitForFinished(5000));
-            QCOMPARE(p->exitCode(), 0);
-            ++refused;
-        }
-    }
-    QCOMPARE(running, 1);
-    QCOMPARE(refused, 9);
-    for (QProcess *p : probes) {
-        p->kill();
-        p->waitForFinished(5000);
-    }
-}
-
-void TestStartup::processes_killedCopyDoesNotBlock()
-{
-    QTemporaryDir home;
-    QObject owner;
-    QProcess *first = startProbe(home, &owner);
-    QVERIFY(waitForVerdict(first).contains(QLatin1String("main window shown")));
-
-    QProcess *second = startProbe(home, &owner);
-    QVERIFY(waitForVerdict(second).contains(QLatin1String("Application is already running")));
-    QVERIFY(second->waitForFinished(5000));
-    QCOMPARE(first->state(), QProcess::Running); // the first copy is not touched
-
-    ::kill(pid_t(first->processId()), SIGKILL);
-    QVERIFY(first->waitForFinished(5000));
-    QProcess *third = startProbe(home, &owner);
-    QVERIFY(waitForVerdict(third).contains(QLatin1String("main window shown")));
-    third->kill();
-    third->waitForFinished(5000);
 }
 
 QTEST_MAIN(TestStartup)

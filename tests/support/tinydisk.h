@@ -33,11 +33,12 @@ inline void enterPrivateMountTable()
 class TinyDisk
 {
 public:
-    // Mounts a tmpfs of `kilobytes` on the existing, empty folder `where`.
-    TinyDisk(const QString &where, int kilobytes)
+    // Mounts a tmpfs of `kilobytes` on the existing, empty folder `where`;
+    // `access` gives its root folder's mode and owner.
+    TinyDisk(const QString &where, int kilobytes, const QByteArray &access = "mode=0755")
         : m_where(where.toLocal8Bit())
     {
-        const QByteArray options = "size=" + QByteArray::number(kilobytes) + "k,mode=0755";
+        const QByteArray options = "size=" + QByteArray::number(kilobytes) + "k," + access;
         m_mounted = privateMountTable()
                     && mount("tzk-tinydisk", m_where.constData(), "tmpfs", MS_NOSUID, options.constData()) == 0;
     }

@@ -1,0 +1,115 @@
+// The program's real start-up path in processes of their own (the probe:
+// the production platform with message boxes answered at once and reported
+// on stdout), each in a folder tree of the test's own, so that no lock or
+// setting of the machine, or of another test, counts.
+//
+//   tree/home   HOME: the cache and config folders lie below it
+//   tree/run    the runtime folder (mode 0700)
+//   tree/tmp    the temporary folder
+//
+// Root runs the probe as the user "nobody", for whom permissions count:
+// a folder "owned by root" is then one the program may not write, as for
+// any user after a `sudo tzolkara`.
+#pragma once
+
+#ifndef TZK_PROBE_PATH
+#error "TZK_PROBE_PATH must name the probe executable"
+#endif
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QString>
+
+#include <optional>
+
+#include <grp.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tzk::test {
+
+struct ProbeUser {
+    uid_t uid = geteuid();
+    gid_t gid = getegid();
+    QString name;
+    bool dropsRoot = false; // the probe runs as nobody
+};
+
+// Nothing when root cannot find the user nobody.
+inline std::optional<ProbeUser> probeUser()
+{
+    ProbeUser user;
+    if (geteuid() != 0) {
+        const passwd *self = getpwuid(geteuid());
+        user.name = self ? QString::fromLocal8Bit(self->pw_name) : QString();
+        return user;
+    }
+    const passwd *nobody = getpwnam("nobody");
+    if (!nobody)
+        return std::nullopt;
+    return ProbeUser{nobody->pw_uid, nobody->pw_gid, QStringLiteral("nobody"), true};
+}
+
+// Makes the tree's folders, owned by the probe's user.
+inline bool makeProbeTree(const QString &tree, const ProbeUser &user)
+{
+    for (const char *folder : {"", "/home", "/tmp", "/run"}) {
+        const QByteArray path = QFile::encodeName(tree + QLatin1String(folder));
+        if (!QDir().mkpath(QFile::decodeName(path)) || chown(path.constData(), user.uid, user.gid) != 0)
+            return false;
+    }
+    return chmod(QFile::encodeName(tree + QStringLiteral("/run")).constData(), 0700) == 0;
+}
+
+inline QProcessEnvironment probeEnvironment(const QString &tree)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"HOME", "TMPDIR", "XDG_RUNTIME_DIR", "XDG_CACHE_HOME", "XDG_CONFIG_HOME"})
+        env.remove(QLatin1String(name));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("HOME"), tree + QStringLiteral("/home"));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), tree + QStringLiteral("/run"));
+    env.insert(QStringLiteral("TMPDIR"), tree + QStringLiteral("/tmp"));
+    return env;
+}
+
+inline QProcess *startProbe(const QProcessEnvironment &env, const ProbeUser &user, QObject *parent)
+{
+    auto *p = new QProcess(parent);
+    p->setProcessEnvironment(env);
+    p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    if (user.dropsRoot) {
+        const uid_t uid = user.uid;
+        const gid_t gid = user.gid;
+        p->setChildProcessModifier([uid, gid] {
+            if (setgroups(0, nullptr) != 0 || setgid(gid) != 0 || setuid(uid) != 0)
+                _exit(3);
+        });
+    }
+    p->start(QStringLiteral(TZK_PROBE_PATH), {});
+    return p;
+}
+
+// What the probe printed until it said that its main window is shown or
+// that it ended (20 s at most: a start-up that hangs fails the test).
+inline QString waitForVerdict(QProcess *p)
+{
+    QString out;
+    for (int i = 0; i < 200 && !out.contains(QLatin1String("main window shown"))
+                    && !out.contains(QLatin1String("process ended"));
+         ++i) {
+        p->waitForReadyRead(100);
+        out += QString::fromLocal8Bit(p->readAllStandardOutput());
+        if (p->state() == QProcess::NotRunning) {
+            out += QString::fromLocal8Bit(p->readAllStandardOutput());
+            break;
+        }
+    }
+    return out;
+}
+
+inline bool runs(const QString &verdict) { return verdict.contains(QLatin1String("main window shown")); }
+
+} // namespace tzk::test
