@@ -36,8 +36,8 @@ FrmMain::FrmMain(Platform &platform, Navigator &navigator, QWidget *parent)
     QPalette buttonFace = m_ui->fraFullBrand->palette();
     buttonFace.setColor(QPalette::Window, buttonFace.color(QPalette::Button));
     m_ui->fraFullBrand->setPalette(buttonFace);
-    setUpSharedControls({m_ui->Label14, m_ui->lblFullBrand, m_ui->lblCobrand, m_ui->mnuExit, m_ui->mnuOnline, m_ui->mnuVisit,
-                         m_ui->mnuUpdate, m_ui->mnuAbout, m_ui->mnuDonate, m_ui->mnuMakeMoney});
+    setUpSharedControls({m_ui->Label14, m_ui->lblFullBrand, m_ui->lblCobrand, m_ui->mnuExit, m_ui->mnuOnline,
+                         m_ui->mnuVisit, m_ui->mnuUpdate, m_ui->mnuAbout, m_ui->mnuDonate, m_ui->mnuMakeMoney});
 
     connect(m_ui->cmdCalculate, &QPushButton::clicked, this, &FrmMain::cmdCalculate_Click);
     connect(m_ui->cmdOpen, &QPushButton::clicked, this, &FrmMain::cmdOpen_Click);

@@ -44,7 +44,8 @@ std::unique_ptr<QSettings> openStore()
     if (app.isEmpty())
         app = QStringLiteral("Tzolkara");
 #ifdef Q_OS_WIN
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QLatin1String(kOrganization), app);
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QLatin1String(kOrganization),
+                                       app);
 #else
     const QString file = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/')
                          + QLatin1String(kOrganization) + QLatin1Char('/') + app + QStringLiteral(".conf");
@@ -141,9 +142,9 @@ std::optional<QString> QtPlatform::saveFileName(QWidget *parent, const FileDialo
         const QString path = dialog.selectedFiles().constFirst();
         const QFileInfo info(path);
         if (info.exists() && !info.isWritable()) {
-            message(parent, QStringLiteral("%1\nThis file is read-only. Please choose another name.")
-                                .arg(QDir::toNativeSeparators(path)),
-                    MessageIcon::Critical, MessageButtons::Ok);
+            const QString text = QCoreApplication::translate(
+                "tzk::QtPlatform", "%1\nThis file is read-only. Please choose another name.");
+            message(parent, text.arg(QDir::toNativeSeparators(path)), MessageIcon::Critical, MessageButtons::Ok);
             continue;
         }
         return path;
@@ -165,12 +166,16 @@ QString QtPlatform::printOnDefaultPrinter(const QTextDocument &document)
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull())
-        return QStringLiteral("No printer is available.");
+        return QCoreApplication::translate("tzk::QtPlatform", "No printer is available.");
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(QString::fromLatin1(kAppTitle));
-    if (!paintDocument(document, printer))
-        return QStringLiteral("The printer %1 could not be started.").arg(info.printerName());
-    return printer.printerState() == QPrinter::Error ? QStringLiteral("The printer reported an error.") : QString();
+    if (!paintDocument(document, printer)) {
+        return QCoreApplication::translate("tzk::QtPlatform", "The printer %1 could not be started.")
+            .arg(info.printerName());
+    }
+    if (printer.printerState() == QPrinter::Error)
+        return QCoreApplication::translate("tzk::QtPlatform", "The printer reported an error.");
+    return QString();
 }
 
 QString QtPlatform::writePdf(const QTextDocument &document, const QString &path)
@@ -184,7 +189,7 @@ QString QtPlatform::writePdf(const QTextDocument &document, const QString &path)
         QPdfWriter writer(&pdf);
         writer.setTitle(QString::fromLatin1(kAppTitle));
         if (!paintDocument(document, writer))
-            return QStringLiteral("The PDF file could not be made.");
+            return QCoreApplication::translate("tzk::QtPlatform", "The PDF file could not be made.");
     }
     return saveRegularFile(path, pdf.data());
 }

@@ -1,5 +1,6 @@
 #include "regularfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -79,7 +80,8 @@ QString saveRegularFile(const QString &path, const QByteArray &bytes)
     // A folder keeps QSaveFile's own refusal.
     const QFileInfo target(path);
     if (target.exists() && !target.isFile() && !target.isDir())
-        return QStringLiteral("%1 is not a regular file.").arg(QDir::toNativeSeparators(path));
+        return QCoreApplication::translate("tzk::RegularFile", "%1 is not a regular file.")
+            .arg(QDir::toNativeSeparators(path));
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {

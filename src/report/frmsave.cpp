@@ -27,7 +27,7 @@ FrmSave::FrmSave(Platform &platform, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose, false);
 
     // One source for the host name: the link table.
-    m_ui->Label1->setText(QStringLiteral("Click Here To Visit %1 Now").arg(QLatin1String(kWebSiteHost)));
+    m_ui->Label1->setText(tr("Click Here To Visit %1 Now").arg(QLatin1String(kWebSiteHost)));
 
     connect(m_ui->cmdPrint, &QPushButton::clicked, this, &FrmSave::cmdPrint_Click);
     connect(m_ui->cmdSave, &QPushButton::clicked, this, &FrmSave::cmdSave_Click);
@@ -87,8 +87,8 @@ void FrmSave::cmdPrint_Click()
     m_ui->RTB->setTextCursor(cursor);
     const QTextDocument &report = *m_ui->RTB->document();
     const auto failed = [this](const QString &reason) {
-        m_platform.message(this, QStringLiteral("The Report Could Not Be Printed.\n") + reason, MessageIcon::Critical,
-                           MessageButtons::Ok);
+        m_platform.message(this, tr("The Report Could Not Be Printed.") + QLatin1Char('\n') + reason,
+                           MessageIcon::Critical, MessageButtons::Ok);
     };
 
     if (m_platform.hasDefaultPrinter()) {
@@ -97,12 +97,11 @@ void FrmSave::cmdPrint_Click()
         return;
     }
 
-    if (m_platform.message(this, QStringLiteral("No Printer Is Available.\nSave The Report As A PDF File Instead?"),
+    if (m_platform.message(this, tr("No Printer Is Available.\nSave The Report As A PDF File Instead?"),
                            MessageIcon::Information, MessageButtons::YesNo)
         != MessageAnswer::Yes)
         return;
-    const FileDialogOptions options{QString::fromLatin1(kAppTitle), QStringLiteral("PDF Files (*.pdf)"),
-                              QStringLiteral("pdf")};
+    const FileDialogOptions options{QString::fromLatin1(kAppTitle), tr("PDF Files (*.pdf)"), QStringLiteral("pdf")};
     const std::optional<QString> path = m_platform.saveFileName(this, options);
     if (!path)
         return;
@@ -120,21 +119,21 @@ void FrmSave::cmdSave_Click()
     // The file stores the name without them (encodeReadingFile).
     const QStringList lost = storableText(reading.personName).lost;
     if (!lost.isEmpty()) {
-        const QString question = QStringLiteral("Some Characters Of The Name Cannot Be Saved: ")
-                                 + lost.join(QLatin1Char(' ')) + QStringLiteral("\nSave The Reading Without Them?");
+        const QString question = tr("Some Characters Of The Name Cannot Be Saved: %1\nSave The Reading Without Them?")
+                                     .arg(lost.join(QLatin1Char(' ')));
         if (m_platform.message(this, question, MessageIcon::Information, MessageButtons::YesNo)
             != MessageAnswer::Yes)
             return;
     }
 
-    const FileDialogOptions options{QString::fromLatin1(kAppTitle), QStringLiteral("Rich Text Format (*.man)"),
-                              QLatin1String(kReadingFileSuffix)};
+    const FileDialogOptions options{QString::fromLatin1(kAppTitle), tr("Rich Text Format (*.man)"),
+                                    QLatin1String(kReadingFileSuffix)};
     const std::optional<QString> path = m_platform.saveFileName(this, options);
     if (!path)
         return;
     const QString reason = writeReadingFile(*path, reading);
     if (!reason.isEmpty())
-        m_platform.message(this, QStringLiteral("The Reading Could Not Be Saved.\n") + reason,
+        m_platform.message(this, tr("The Reading Could Not Be Saved.") + QLatin1Char('\n') + reason,
                            MessageIcon::Critical, MessageButtons::Ok);
 }
 

@@ -75,10 +75,8 @@ void FrmExitScreen::applyLook()
 {
     applyWindowLook(this);
     m_ui->Label1->setText(programTitle());
-    m_ui->Check1->setText(QStringLiteral("Click Here To Visit ") + QLatin1String(kWebSiteHost)
-                        + QStringLiteral(" Now"));
-    m_ui->Label3->setText(QString::fromUtf8(kExitCatalogueParagraph.data(),
-                                          static_cast<qsizetype>(kExitCatalogueParagraph.size())));
+    m_ui->Check1->setText(tr("Click Here To Visit %1 Now").arg(QLatin1String(kWebSiteHost)));
+    m_ui->Label3->setText(tr(kExitCatalogueParagraph));
     shrinkToFit(m_ui->lblGoToHome);
     m_ui->Picture1->setPixmap(programIcon32(devicePixelRatio()));
 }
@@ -89,11 +87,11 @@ void FrmExitScreen::setUpFields()
         // A very long paste is cut here, where the user sees it, not on
         // its way to the web site.
         field->setMaxLength(kMaxReferralFieldLength);
-        setFieldText(field, QLatin1String(placeholderOf(field)));
+        setFieldText(field, placeholderText(placeholderOf(field)));
         field->installEventFilter(this);
     }
     // Not the bare placeholder: the line break makes it pass as a message.
-    setFieldText(m_ui->txtMessage, QLatin1String(kMessagePlaceholder) + QStringLiteral("\r\n"));
+    setFieldText(m_ui->txtMessage, placeholderText(kMessagePlaceholder) + QStringLiteral("\r\n"));
     m_ui->txtMessage->installEventFilter(this);
 }
 
@@ -103,8 +101,7 @@ void FrmExitScreen::Form_Load()
     const double r = std::clamp(m_platform.random(), 0.0, 1.0);
     const int last = static_cast<int>(kExitPromoTexts.size()) - 1;
     const int k = std::min(static_cast<int>(r * static_cast<double>(kExitPromoTexts.size())), last);
-    const std::string_view promo = kExitPromoTexts[static_cast<std::size_t>(k)];
-    m_ui->Label2->setText(QString::fromUtf8(promo.data(), static_cast<qsizetype>(promo.size())));
+    m_ui->Label2->setText(tr(kExitPromoTexts[static_cast<std::size_t>(k)]));
 }
 
 void FrmExitScreen::closeEvent(QCloseEvent *event)
@@ -174,10 +171,10 @@ bool FrmExitScreen::eventFilter(QObject *watched, QEvent *event)
         if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
             break;
         const QString text = trimSpaces(fieldText(watched));
-        if (event->type() == QEvent::FocusIn && text == QLatin1String(placeholder))
+        if (event->type() == QEvent::FocusIn && text == placeholderText(placeholder))
             setFieldText(watched, QString());
         else if (event->type() == QEvent::FocusOut && text.isEmpty())
-            setFieldText(watched, QLatin1String(placeholder));
+            setFieldText(watched, placeholderText(placeholder));
         break;
     }
     case QEvent::KeyPress:
@@ -216,7 +213,7 @@ void FrmExitScreen::emailEdited(QLineEdit *field)
 
 void FrmExitScreen::refuseSpace(QWidget *field)
 {
-    m_platform.message(this, QStringLiteral("Email Address Cannot Contain Space"), MessageIcon::Critical,
+    m_platform.message(this, tr("Email Address Cannot Contain Space"), MessageIcon::Critical,
                        MessageButtons::Ok);
     field->setFocus(Qt::OtherFocusReason);
 }

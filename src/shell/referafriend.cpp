@@ -1,6 +1,7 @@
 #include "referafriend.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QUrl>
 
 namespace tzk {
@@ -9,7 +10,12 @@ namespace {
 
 bool isFilled(const QString &value, const char *placeholder)
 {
-    return !value.isEmpty() && value != QLatin1String(placeholder);
+    return !value.isEmpty() && value != placeholderText(placeholder);
+}
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate(kReferralContext, text);
 }
 
 QString encoded(const QString &value)
@@ -18,6 +24,11 @@ QString encoded(const QString &value)
 }
 
 } // namespace
+
+QString placeholderText(const char *placeholder)
+{
+    return translated(placeholder);
+}
 
 QString trimSpaces(const QString &text)
 {
@@ -34,14 +45,14 @@ std::optional<QString> submitProblem(const Referral &r)
 {
     // Also catches two fields that are both empty.
     if (r.email == r.friendEmail)
-        return QStringLiteral("Please Enter Distinct Email Addresses");
+        return translated(QT_TRANSLATE_NOOP("tzk::ReferAFriend", "Please Enter Distinct Email Addresses"));
     for (const QString *address : {&r.email, &r.friendEmail}) {
         if (!address->contains(u'@'))
-            return QStringLiteral("Please Enter Proper Email Address");
+            return translated(QT_TRANSLATE_NOOP("tzk::ReferAFriend", "Please Enter Proper Email Address"));
     }
     for (const QString *address : {&r.email, &r.friendEmail}) {
         if (!address->contains(u'.'))
-            return QStringLiteral("Please Enter Proper Email Address");
+            return translated(QT_TRANSLATE_NOOP("tzk::ReferAFriend", "Please Enter Proper Email Address"));
     }
     return std::nullopt;
 }
@@ -49,15 +60,15 @@ std::optional<QString> submitProblem(const Referral &r)
 std::optional<QString> referralProblem(const Referral &r)
 {
     if (!isFilled(r.name, kNamePlaceholder))
-        return QStringLiteral("Please Enter Your Name");
+        return translated(QT_TRANSLATE_NOOP("tzk::ReferAFriend", "Please Enter Your Name"));
     if (!isFilled(r.email, kEmailPlaceholder))
-        return QStringLiteral("Please Enter Your Email");
+        return translated(QT_TRANSLATE_NOOP("tzk::ReferAFriend", "Please Enter Your Email"));
     if (!isFilled(r.message, kMessagePlaceholder))
-        return QStringLiteral("Please Enter Your Message");
+        return translated(QT_TRANSLATE_NOOP("tzk::ReferAFriend", "Please Enter Your Message"));
     if (!isFilled(r.friendName, kFriendNamePlaceholder))
-        return QStringLiteral("Please Enter Your Friend's Name");
+        return translated(QT_TRANSLATE_NOOP("tzk::ReferAFriend", "Please Enter Your Friend's Name"));
     if (!isFilled(r.friendEmail, kFriendEmailPlaceholder))
-        return QStringLiteral("Please Enter Your Friend's Email");
+        return translated(QT_TRANSLATE_NOOP("tzk::ReferAFriend", "Please Enter Your Friend's Email"));
     return std::nullopt;
 }
 

@@ -13,11 +13,15 @@ namespace tzk {
 
 // The fields start with these texts; one that still holds its placeholder
 // counts as empty.
-inline constexpr char kNamePlaceholder[] = "Your Name";
-inline constexpr char kEmailPlaceholder[] = "Your Email Address";
-inline constexpr char kMessagePlaceholder[] = "Your Message";
-inline constexpr char kFriendNamePlaceholder[] = "Friend's Name";
-inline constexpr char kFriendEmailPlaceholder[] = "Friend's Email Address";
+inline constexpr char kReferralContext[] = "tzk::ReferAFriend";
+inline constexpr char kNamePlaceholder[] = QT_TRANSLATE_NOOP("tzk::ReferAFriend", "Your Name");
+inline constexpr char kEmailPlaceholder[] = QT_TRANSLATE_NOOP("tzk::ReferAFriend", "Your Email Address");
+inline constexpr char kMessagePlaceholder[] = QT_TRANSLATE_NOOP("tzk::ReferAFriend", "Your Message");
+inline constexpr char kFriendNamePlaceholder[] = QT_TRANSLATE_NOOP("tzk::ReferAFriend", "Friend's Name");
+inline constexpr char kFriendEmailPlaceholder[] = QT_TRANSLATE_NOOP("tzk::ReferAFriend", "Friend's Email Address");
+
+// A placeholder as the field shows it, in the user's language.
+QString placeholderText(const char *placeholder);
 
 inline constexpr char kReferralPath[] = "/zelk-refer-a-friend.php";
 inline constexpr char kProgramDirectoryPath[] = "/tzolkara/";

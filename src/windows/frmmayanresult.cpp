@@ -50,8 +50,8 @@ FrmMayanResult::FrmMayanResult(Platform &platform, Navigator &navigator, QWidget
     , m_tonePictures(std::move(tonePictures))
 {
     m_ui->setupUi(this);
-    setUpSharedControls({m_ui->Label14, m_ui->lblFullBrand, m_ui->lblCobrand, m_ui->mnuExit, m_ui->mnuOnline, m_ui->mnuVisit,
-                         m_ui->mnuUpdate, m_ui->mnuAbout, m_ui->mnuDonate, m_ui->mnuMakeMoney});
+    setUpSharedControls({m_ui->Label14, m_ui->lblFullBrand, m_ui->lblCobrand, m_ui->mnuExit, m_ui->mnuOnline,
+                         m_ui->mnuVisit, m_ui->mnuUpdate, m_ui->mnuAbout, m_ui->mnuDonate, m_ui->mnuMakeMoney});
 
     connect(m_ui->cmdBack, &QPushButton::clicked, this, &FrmMayanResult::cmdBack_Click);
     connect(m_ui->cmdSave, &QPushButton::clicked, this, &FrmMayanResult::cmdSave_Click);
