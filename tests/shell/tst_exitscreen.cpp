@@ -4,7 +4,8 @@
 #include "fakeplatform.h"
 #include "frmexitscreen.h"
 #include "links.h"
-#include "navigator.h"
+#include "drive.h"
+#include "fakenavigator.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -16,22 +17,10 @@
 #include <QtTest>
 
 using namespace tzk;
+using tzk::test::FakeNavigator;
 using tzk::test::FakePlatform;
 
 namespace {
-
-class RecordingNavigator : public Navigator
-{
-public:
-    int ends = 0;
-    int others = 0;
-    void showMainWindow() override { ++others; }
-    void showResultWindow() override { ++others; }
-    void showAboutWindow(QWidget *) override { ++others; }
-    void ShowExitScreen() override { ++others; }
-    void HideExitScreen() override { ++others; }
-    void UnloadAllAndEnd() override { ++ends; }
-};
 
 QString text(std::string_view view)
 {
@@ -41,17 +30,11 @@ QString text(std::string_view view)
 // One exit screen with its platform and navigator.
 struct Screen {
     FakePlatform platform;
-    RecordingNavigator navigator;
+    FakeNavigator navigator;
     FrmExitScreen window{platform, navigator};
 
     template <typename T = QWidget>
-    T *get(const QString &name)
-    {
-        T *child = window.findChild<T *>(name);
-        if (!child)
-            qFatal("no child %s", qPrintable(name));
-        return child;
-    }
+    T *get(const QString &name) { return test::child<T>(&window, name); }
     QLineEdit *line(const QString &name) { return get<QLineEdit>(name); }
 
     bool showActive()
@@ -115,7 +98,7 @@ void TestExitScreen::promoTextFollowsTheRandomNumber()
     QFETCH(int, index);
     FakePlatform platform;
     platform.randoms.enqueue(random);
-    RecordingNavigator navigator;
+    FakeNavigator navigator;
     FrmExitScreen window(platform, navigator);
     QCOMPARE(platform.seeds, 1);
     QCOMPARE(window.findChild<QLabel *>(QStringLiteral("Label2"))->text(),
@@ -391,17 +374,16 @@ void TestExitScreen::linksAndClosing()
     QTest::mouseClick(s.get("lblGoToHome"), Qt::LeftButton);
     QCOMPARE(s.platform.urls, (QList<QUrl>{QUrl(QStringLiteral("http://www.tessalyforum.com")),
                                            QUrl(QStringLiteral("http://www.tessalyforum.com/tessalysoftwares"))}));
-    QCOMPARE(s.navigator.ends, 0);
+    QCOMPARE(s.navigator.calls.count(QStringLiteral("end")), 0);
 
     s.window.hide(); // hidden during navigation: not closed
-    QCOMPARE(s.navigator.ends, 0);
+    QCOMPARE(s.navigator.calls.count(QStringLiteral("end")), 0);
     s.window.show();
     QTest::mouseClick(s.get("cmdClose"), Qt::LeftButton);
-    QCOMPARE(s.navigator.ends, 1);
+    QCOMPARE(s.navigator.calls.count(QStringLiteral("end")), 1);
     // The close box, or the desktop closing it: never refused.
     QVERIFY(s.window.close());
-    QCOMPARE(s.navigator.ends, 2);
-    QCOMPARE(s.navigator.others, 0);
+    QCOMPARE(s.navigator.calls, QStringList({"end", "end"})); // and nothing else
 }
 
 QTEST_MAIN(TestExitScreen)

@@ -16,11 +16,11 @@
 namespace tzk::test {
 
 template<typename T = QWidget>
-T *child(QWidget *window, const char *name)
+T *child(const QWidget *window, const QString &name)
 {
-    T *w = window->findChild<T *>(QLatin1String(name));
+    T *w = window->findChild<T *>(name);
     if (!w)
-        qFatal("no control %s in %s", name, qPrintable(window->objectName()));
+        qFatal("no control %s in %s", qPrintable(name), qPrintable(window->objectName()));
     return w;
 }
 
@@ -45,9 +45,10 @@ inline void fillEntry(QWidget *mainWindow, const QString &name, const QString &m
     pick(mainWindow, "cboYear", QString::number(year));
 }
 
-inline void click(QWidget *window, const char *button)
+// A click on any control: a button, a link label, a check box.
+inline void click(const QWidget *window, const QString &button)
 {
-    QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton);
+    QTest::mouseClick(child(window, button), Qt::LeftButton);
 }
 
 inline QString labelText(QWidget *window, const char *label)
