@@ -118,22 +118,26 @@ MessageAnswer QtPlatform::message(QWidget *parent, const QString &text, MessageI
 
 std::optional<QString> QtPlatform::openFileName(QWidget *parent, const FileDialogOptions &options)
 {
-    keepDialogStateInMemory();
-    QFileDialog dialog(parent, options.title, QString(), options.filter);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(options.defaultSuffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return chooseFile(parent, options, false);
 }
 
 std::optional<QString> QtPlatform::saveFileName(QWidget *parent, const FileDialogOptions &options)
 {
+    return chooseFile(parent, options, true);
+}
+
+std::optional<QString> QtPlatform::chooseFile(QWidget *parent, const FileDialogOptions &options, bool save)
+{
     keepDialogStateInMemory();
-    QFileDialog dialog(parent, options.title, QString(), options.filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
+    // The person's documents at first, then where they last chose a file.
+    QString folder = m_dialogFolder;
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    QFileDialog dialog(parent, options.title, folder, options.filter);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(options.defaultSuffix);
     // Qt's save dialog asks before overwriting by default.
     for (;;) {
@@ -141,7 +145,8 @@ std::optional<QString> QtPlatform::saveFileName(QWidget *parent, const FileDialo
             return std::nullopt;
         const QString path = dialog.selectedFiles().constFirst();
         const QFileInfo info(path);
-        if (info.exists() && !info.isWritable()) {
+        m_dialogFolder = info.absolutePath();
+        if (save && info.exists() && !info.isWritable()) {
             const QString text = QCoreApplication::translate(
                 "tzk::QtPlatform", "%1\nThis file is read-only. Please choose another name.");
             message(parent, text.arg(QDir::toNativeSeparators(path)), MessageIcon::Critical, MessageButtons::Ok);

@@ -37,7 +37,12 @@ public:
     bool ended() const { return m_ended; }
 
 private:
+    std::optional<QString> chooseFile(QWidget *parent, const FileDialogOptions &options, bool save);
+
     InstanceLock m_instanceLock;
+    // The folder of the last file chosen in a dialog: the next dialog starts
+    // there, for the length of the run.
+    QString m_dialogFolder;
     std::mt19937 m_random{0};
     bool m_ended = false;
 };

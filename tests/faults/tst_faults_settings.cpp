@@ -21,6 +21,8 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
+#include <QPointer>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSettings>
@@ -163,6 +165,7 @@ private Q_SLOTS:
     void storeThatCannotBeWrittenAtOnce();
     void fullDiskKeepsTheReminderDue();
     void fileDialogsWriteNothing();
+    void fileDialogsStartInDocumentsThenTheLastFolder();
 
 private:
     QTemporaryDir m_scratch;
@@ -350,6 +353,56 @@ void TestFaultsSettings::fileDialogsWriteNothing()
     QCOMPARE(platform.saveFileName(nullptr, options), std::nullopt);
     QCOMPARE(closed, 2);
     QCOMPARE(snapshot(config), before);
+}
+
+void TestFaultsSettings::fileDialogsStartInDocumentsThenTheLastFolder()
+{
+    const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    QVERIFY(QDir().mkpath(m_scratch.filePath(QStringLiteral("docs"))));
+    QVERIFY(QDir().mkpath(m_scratch.filePath(QStringLiteral("elsewhere"))));
+    QVERIFY(QDir().mkpath(config));
+    QVERIFY(putFile(config + QStringLiteral("/user-dirs.dirs"),
+                    "XDG_DOCUMENTS_DIR=\"" + QFile::encodeName(m_scratch.filePath(QStringLiteral("docs"))) + "\"\n"));
+    const QString chosen = m_scratch.filePath(QStringLiteral("elsewhere/report.pdf"));
+
+    // Each dialog says where it starts; in the first the person picks a
+    // file elsewhere and then saves, the second is cancelled.
+    QStringList startedIn;
+    QPointer<QFileDialog> seen;
+    int ticks = 0;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, this, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            auto *dialog = qobject_cast<QFileDialog *>(w);
+            if (!dialog || !dialog->isVisible())
+                continue;
+            if (dialog != seen) {
+                seen = dialog;
+                startedIn << dialog->directory().absolutePath();
+                if (startedIn.size() == 1)
+                    dialog->setDirectory(QFileInfo(chosen).absolutePath());
+                else
+                    dialog->reject();
+            } else if (++ticks < 20) {
+                // The folder is open now: the name typed, then Save.
+                auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+                if (name && name->text().isEmpty())
+                    QTest::keyClicks(name, QFileInfo(chosen).fileName());
+                static_cast<QDialog *>(dialog)->accept();
+            } else {
+                dialog->reject(); // never wait for ever
+            }
+        }
+    });
+    answer.start(50);
+    QtPlatform platform;
+    const FileDialogOptions options{QStringLiteral("Tzolkara"), QStringLiteral("PDF Files (*.pdf)"),
+                                    QStringLiteral("pdf")};
+    QCOMPARE(platform.saveFileName(nullptr, options), std::optional<QString>(chosen));
+    QCOMPARE(platform.openFileName(nullptr, options), std::nullopt);
+    QCOMPARE(startedIn, QStringList({m_scratch.filePath(QStringLiteral("docs")),
+                                     m_scratch.filePath(QStringLiteral("elsewhere"))}));
+    QFile::remove(config + QStringLiteral("/user-dirs.dirs"));
 }
 
 int main(int argc, char *argv[])
