@@ -8,6 +8,9 @@
 #include <QMainWindow>
 #include <QScreen>
 #include <QWidget>
+#include <QtMath>
+
+#include <iterator>
 
 namespace tzk {
 
@@ -86,19 +89,47 @@ QString programTitle()
     return QCoreApplication::translate("tzk::Window", "%1 v%2").arg(QLatin1String(kAppTitle), QLatin1String(kVersion));
 }
 
+namespace {
+
+// The icon's files, smallest first.
+constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+
+QString iconFile(int size)
+{
+    return size == 256 ? QStringLiteral(":/icon/tzolkara.png") : QStringLiteral(":/icon/tzolkara-%1.png").arg(size);
+}
+
+} // namespace
+
 QIcon programIcon()
 {
-    // Files are decoded only when a size is asked for.
+    // Title bars and task bars draw 16 to 48 pixels. QIcon decodes every
+    // file it is given at once, so the larger ones are left out: the
+    // 256-pixel picture alone would cost start-up more than the window.
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128})
-        icon.addFile(QStringLiteral(":/icon/tzolkara-%1.png").arg(size), QSize(size, size));
-    icon.addFile(QStringLiteral(":/icon/tzolkara.png"), QSize(256, 256));
+    for (const int size : {16, 32, 48})
+        icon.addFile(iconFile(size), QSize(size, size));
     return icon;
 }
 
 QPixmap programIcon32(qreal devicePixelRatio)
 {
-    return programIcon().pixmap(QSize(32, 32), devicePixelRatio);
+    // The smallest file with a pixel for every pixel of the screen.
+    const int wanted = qCeil(32 * devicePixelRatio);
+    int size = kIconSizes[std::size(kIconSizes) - 1];
+    for (const int s : kIconSizes) {
+        if (s >= wanted) {
+            size = s;
+            break;
+        }
+    }
+    QPixmap pixmap(iconFile(size));
+    if (pixmap.isNull())
+        return pixmap;
+    if (size != wanted)
+        pixmap = pixmap.scaled(wanted, wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
 }
 
 void installFontStandIns()

@@ -26,7 +26,7 @@ QString programTitle();
 // through the system's fallback lists. Call once, before any window.
 void installFontStandIns();
 
-// The program icon, at every size it is drawn in.
+// The program icon for title bars and task bars (16 to 48 pixels).
 QIcon programIcon();
 
 // The program icon at 32 x 32, drawn from the icon file that matches the
