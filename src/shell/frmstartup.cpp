@@ -11,6 +11,8 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <utility>
+
 namespace tzk {
 
 void prepareApplication()
@@ -54,9 +56,32 @@ void FrmStartup::Form_Load()
         return;
     }
     m_platform.seedRandom();
-    CheckUpdateReminder(m_platform);
+    // A first run asks nothing, so its date is stored once the main window
+    // is painted: nobody waits on the settings store to see the program.
+    m_firstRunDatePending =
+        CheckUpdateReminder(m_platform, nullptr, FirstRunDate::StoreLater) == ReminderOutcome::FirstRun;
     showMainWindow();
     CoBrand_Randomize();
+    if (m_main)
+        m_main->installEventFilter(this);
+    else
+        settle();
+}
+
+bool FrmStartup::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_main && event->type() == QEvent::Paint) {
+        m_main->removeEventFilter(this);
+        QTimer::singleShot(0, this, &FrmStartup::settle); // once this frame is out
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void FrmStartup::settle()
+{
+    if (std::exchange(m_firstRunDatePending, false))
+        storeReminderDate(m_platform);
+    Q_EMIT settled();
 }
 
 void FrmStartup::CoBrand_Randomize()
@@ -118,6 +143,9 @@ void FrmStartup::UnloadAllAndEnd()
     if (m_ending)
         return; // the windows' own unload handling calls back here
     m_ending = true;
+    // Ended before the first frame: the first run still counts.
+    if (std::exchange(m_firstRunDatePending, false))
+        storeReminderDate(m_platform);
     // Each window runs its unload handling; then the process ends whatever
     // those handlers did.
     for (QWidget *window : {static_cast<QWidget *>(m_result.data()), static_cast<QWidget *>(m_main.data()),

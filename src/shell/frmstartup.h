@@ -54,14 +54,24 @@ public:
     FrmMayanResult *resultWindow() const;
     FrmExitScreen *exitScreen() const;
 
+Q_SIGNALS:
+    // The main window has been painted and what start-up leaves until then
+    // (a first run's reminder date) is done.
+    void settled();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     FrmExitScreen *loadExitScreen();
+    void settle();
 
     Platform &m_platform;
     QPointer<FrmMain> m_main;
     QPointer<FrmMayanResult> m_result;
     QPointer<FrmExitScreen> m_exitScreen;
     bool m_ending = false;
+    bool m_firstRunDatePending = false;
 };
 
 } // namespace tzk

@@ -28,7 +28,12 @@ QDate fromReminderText(const QString &text)
     return date.isValid() && toReminderText(date) == text ? date : QDate();
 }
 
-ReminderOutcome CheckUpdateReminder(Platform &platform, QWidget *parent)
+bool storeReminderDate(Platform &platform)
+{
+    return WriteSetting(platform, QLatin1String(kDurationKey), toReminderText(platform.today()));
+}
+
+ReminderOutcome CheckUpdateReminder(Platform &platform, QWidget *parent, FirstRunDate firstRun)
 {
     const QString key = QLatin1String(kDurationKey);
     const std::optional<QString> last = ReadSetting(platform, key);
@@ -37,10 +42,10 @@ ReminderOutcome CheckUpdateReminder(Platform &platform, QWidget *parent)
     if (!last)
         return ReminderOutcome::StoreUnreadable;
 
-    const QDate today = platform.today();
     if (last->isEmpty()) {
-        return WriteSetting(platform, key, toReminderText(today)) ? ReminderOutcome::FirstRun
-                                                                   : ReminderOutcome::WriteFailed;
+        if (firstRun == FirstRunDate::StoreLater)
+            return ReminderOutcome::FirstRun;
+        return storeReminderDate(platform) ? ReminderOutcome::FirstRun : ReminderOutcome::WriteFailed;
     }
 
     const QDate stored = fromReminderText(*last);
@@ -49,7 +54,7 @@ ReminderOutcome CheckUpdateReminder(Platform &platform, QWidget *parent)
 
     // Negative when the stored date lies in the past. A date far in the
     // future (the clock was set back) is due as well.
-    const qint64 days = today.daysTo(stored);
+    const qint64 days = platform.today().daysTo(stored);
     if (days >= -kQuietDays && days <= kQuietDays)
         return ReminderOutcome::Quiet;
 
@@ -61,7 +66,7 @@ ReminderOutcome CheckUpdateReminder(Platform &platform, QWidget *parent)
 
     // Today is recorded before anything else can happen, and like every
     // step of the check a failed write ends it.
-    if (!WriteSetting(platform, key, toReminderText(today)))
+    if (!storeReminderDate(platform))
         return ReminderOutcome::WriteFailed;
     if (answer != MessageAnswer::Yes)
         return ReminderOutcome::Declined;

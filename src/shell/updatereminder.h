@@ -28,7 +28,17 @@ enum class ReminderOutcome {
 QString toReminderText(const QDate &date);
 QDate fromReminderText(const QString &text);
 
+// When a first run's date is stored: at once, or by the caller later with
+// storeReminderDate (start-up does it once the main window is painted, so
+// that nobody waits on the settings store to see the program).
+enum class FirstRunDate { StoreNow, StoreLater };
+
 // Never stops start-up: every failure ends the check quietly.
-ReminderOutcome CheckUpdateReminder(Platform &platform, QWidget *parent = nullptr);
+ReminderOutcome CheckUpdateReminder(Platform &platform, QWidget *parent = nullptr,
+                                    FirstRunDate firstRun = FirstRunDate::StoreNow);
+
+// Stores today as the date of the last reminder; false when it did not
+// reach the store.
+bool storeReminderDate(Platform &platform);
 
 } // namespace tzk

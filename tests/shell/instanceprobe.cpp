@@ -36,8 +36,11 @@ int main(int argc, char *argv[])
         std::printf("process ended\n");
         return 0;
     }
-    std::printf("main window shown\n");
-    std::fflush(stdout);
+    // Said once start-up has settled, so that what it stores is on disk.
+    QObject::connect(&startup, &tzk::FrmStartup::settled, &app, [] {
+        std::printf("main window shown\n");
+        std::fflush(stdout);
+    });
     // Runs until killed, or for a minute at most.
     QTimer::singleShot(60000, &app, &QApplication::quit);
     return QApplication::exec();

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QSignalSpy>
 
 
 using namespace tzk;
@@ -66,7 +67,9 @@ void TestStartup::startShowsMainWindowWithOneBannerInFront()
     startup.Form_Load();
     QCOMPARE(platform.seeds, 1);
     QVERIFY(platform.messages.isEmpty()); // first run: no reminder question
-    QVERIFY(!platform.store.isEmpty());   // ... but its date is stored
+    QVERIFY(platform.store.isEmpty());    // ... and its date is stored
+    QVERIFY(QSignalSpy(&startup, &FrmStartup::settled).wait()); // once the window is painted
+    QCOMPARE(platform.store.size(), 1);
     QVERIFY(startup.mainWindow() && startup.mainWindow()->isVisible());
     QCOMPARE(int(startup.intCoBrandRandomNumber), drawn);
     QCOMPARE(child(startup.mainWindow(), "fraFullBrand")->childAt(QPoint(50, 30))->objectName(), front);
