@@ -9,7 +9,9 @@
 #include "windowstyle.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QTimer>
+#include <QTranslator>
 
 #include <utility>
 
@@ -21,6 +23,21 @@ void prepareApplication()
     // Lets Wayland desktops match the window to its menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.tessalyforum.Tzolkara"));
     installFontStandIns();
+
+    // A translation for the user's language, where one is installed beside
+    // the program ("tzolkara_de.qm" and the like): none ships yet, and
+    // adding one needs no change to the code.
+#ifdef Q_OS_WIN
+    const QString folder = QStringLiteral("/translations");
+#else
+    const QString folder = QStringLiteral("/../share/tzolkara/translations");
+#endif
+    const QString translations = QCoreApplication::applicationDirPath() + folder;
+    auto *translator = new QTranslator(qApp);
+    if (translator->load(QLocale(), QStringLiteral("tzolkara"), QStringLiteral("_"), translations))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
 }
 
 void setProgramIconWhenIdle()
