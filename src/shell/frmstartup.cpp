@@ -79,15 +79,19 @@ void FrmStartup::Form_Load()
         CheckUpdateReminder(m_platform, nullptr, FirstRunDate::StoreLater) == ReminderOutcome::FirstRun;
     showMainWindow();
     CoBrand_Randomize();
-    if (m_main)
+    if (m_main) {
         m_main->installEventFilter(this);
-    else
+        // Closed before it was ever painted (only a test is that quick).
+        connect(m_main, &QObject::destroyed, this, &FrmStartup::settle);
+    } else {
         settle();
+    }
 }
 
 bool FrmStartup::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_main && event->type() == QEvent::Paint) {
+    // The type first: a window being destroyed is no FrmMain any more.
+    if (event->type() == QEvent::Paint && watched == m_main) {
         m_main->removeEventFilter(this);
         QTimer::singleShot(0, this, &FrmStartup::settle); // once this frame is out
     }
@@ -96,6 +100,8 @@ bool FrmStartup::eventFilter(QObject *watched, QEvent *event)
 
 void FrmStartup::settle()
 {
+    if (std::exchange(m_settled, true))
+        return;
     if (std::exchange(m_firstRunDatePending, false))
         storeReminderDate(m_platform);
     Q_EMIT settled();

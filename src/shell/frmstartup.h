@@ -72,6 +72,7 @@ private:
     QPointer<FrmExitScreen> m_exitScreen;
     bool m_ending = false;
     bool m_firstRunDatePending = false;
+    bool m_settled = false;
 };
 
 } // namespace tzk
