@@ -37,7 +37,6 @@ int main(int argc, char *argv[])
     startup.Form_Load();
     if (platform.ended() || !startup.mainWindow())
         return 1;
-    tzk::setProgramIconWhenIdle();
     startup.mainWindow()->installEventFilter(&quitOnPaint);
     return QApplication::exec();
 }

@@ -16,6 +16,5 @@ int main(int argc, char *argv[])
     startup.Form_Load();
     if (platform.ended())
         return 0;
-    tzk::setProgramIconWhenIdle();
     return QApplication::exec();
 }

@@ -40,11 +40,6 @@ void prepareApplication()
         delete translator;
 }
 
-void setProgramIconWhenIdle()
-{
-    QTimer::singleShot(0, qApp, [] { QApplication::setWindowIcon(programIcon()); });
-}
-
 FrmStartup::FrmStartup(Platform &platform, QObject *parent)
     : QObject(parent)
     , m_platform(platform)
@@ -74,7 +69,8 @@ void FrmStartup::Form_Load()
     }
     m_platform.seedRandom();
     // A first run asks nothing, so its date is stored once the main window
-    // is painted: nobody waits on the settings store to see the program.
+    // is painted (settle): nobody waits on the settings store to see the
+    // program.
     m_firstRunDatePending =
         CheckUpdateReminder(m_platform, nullptr, FirstRunDate::StoreLater) == ReminderOutcome::FirstRun;
     showMainWindow();
@@ -102,6 +98,9 @@ void FrmStartup::settle()
 {
     if (std::exchange(m_settled, true))
         return;
+    // The title bar can take the icon a moment later; the first frame
+    // should not wait for it.
+    QApplication::setWindowIcon(programIcon());
     if (std::exchange(m_firstRunDatePending, false))
         storeReminderDate(m_platform);
     Q_EMIT settled();

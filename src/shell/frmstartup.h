@@ -23,10 +23,6 @@ class Platform;
 // the stand-ins for fonts the system lacks.
 void prepareApplication();
 
-// The program icon, set once the event loop runs: the title bar can take
-// it a moment later, the first window's first frame should not wait for it.
-void setProgramIconWhenIdle();
-
 class FrmStartup final : public QObject, public Navigator
 {
     Q_OBJECT
@@ -56,7 +52,7 @@ public:
 
 Q_SIGNALS:
     // The main window has been painted and what start-up leaves until then
-    // (a first run's reminder date) is done.
+    // (the program icon, a first run's reminder date) is done.
     void settled();
 
 protected:

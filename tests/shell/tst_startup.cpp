@@ -70,6 +70,7 @@ void TestStartup::startShowsMainWindowWithOneBannerInFront()
     QVERIFY(platform.store.isEmpty());    // ... and its date is stored
     QVERIFY(QSignalSpy(&startup, &FrmStartup::settled).wait()); // once the window is painted
     QCOMPARE(platform.store.size(), 1);
+    QVERIFY(!QApplication::windowIcon().availableSizes().isEmpty()); // the title bar's icon too
     QVERIFY(startup.mainWindow() && startup.mainWindow()->isVisible());
     QCOMPARE(int(startup.intCoBrandRandomNumber), drawn);
     QCOMPARE(child(startup.mainWindow(), "fraFullBrand")->childAt(QPoint(50, 30))->objectName(), front);
