@@ -18,8 +18,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <optional>
 
@@ -75,6 +77,26 @@ inline QProcessEnvironment probeEnvironment(const QString &tree)
     return env;
 }
 
+// The probe as `user` may run it. The build tree may lie in a folder only
+// its owner may enter (a checkout made by `mktemp -d`), so for nobody the
+// probe is copied, once per test run, into a folder anyone may read; the
+// copy keeps its name, which names the settings store.
+inline QString probeExecutable(const ProbeUser &user)
+{
+    if (!user.dropsRoot)
+        return QStringLiteral(TZK_PROBE_PATH);
+    static QTemporaryDir folder;
+    static const QString copy = [] {
+        const QString path = folder.filePath(QFileInfo(QStringLiteral(TZK_PROBE_PATH)).fileName());
+        if (!folder.isValid() || chmod(QFile::encodeName(folder.path()).constData(), 0755) != 0
+            || !QFile::copy(QStringLiteral(TZK_PROBE_PATH), path)
+            || chmod(QFile::encodeName(path).constData(), 0755) != 0)
+            return QString();
+        return path;
+    }();
+    return copy;
+}
+
 inline QProcess *startProbe(const QProcessEnvironment &env, const ProbeUser &user, QObject *parent)
 {
     auto *p = new QProcess(parent);
@@ -88,7 +110,7 @@ inline QProcess *startProbe(const QProcessEnvironment &env, const ProbeUser &use
                 _exit(3);
         });
     }
-    p->start(QStringLiteral(TZK_PROBE_PATH), {});
+    p->start(probeExecutable(user), {});
     return p;
 }
 
