@@ -7,7 +7,9 @@
 //   previous era), from which every count below is a division or a modulo.
 #pragma once
 
+#include <QByteArray>
 #include <QDate>
+#include <QDateTime>
 #include <QList>
 #include <QString>
 
