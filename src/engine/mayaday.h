@@ -64,7 +64,8 @@ QString longCountText(const MayaDay &day); // "12.18.1.12.3"
 // 2013-07-26, 29 February taking 28 February's kin.
 std::optional<int> dreamspellKin(CivilDate date);
 
-// The next `count` dates on or after `from` whose kin equals `kin`.
+// The next `count` dates on or after `from` whose kin (correlation 584283)
+// equals `kin`; fewer where 9999-12-31 comes first, none for a bad argument.
 QList<CivilDate> kinReturns(int kin, CivilDate from, int count);
 
 // CivilDate <-> QDate for the years QDate and QDateEdit handle.
