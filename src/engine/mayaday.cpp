@@ -1,5 +1,7 @@
 #include "mayaday.h"
 
+#include "catalogue.h"
+
 #include <QCoreApplication>
 
 #include <string_view>
@@ -148,6 +150,14 @@ QString mayaSignName(int sign)
 QString haabMonthName(int month)
 {
     return month >= 1 && month <= 19 ? fromUtf8(kHaabNames[month - 1]) : QString();
+}
+
+QString toneName(int tone)
+{
+    if (tone < 1 || tone > 13)
+        return {};
+    const std::string_view key = toneRow(tone).toneKey; // "01-Magnetic"
+    return fromUtf8(key.substr(key.find('-') + 1));
 }
 
 QString calendarRound(const MayaDay &day)
