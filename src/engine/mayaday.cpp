@@ -274,18 +274,22 @@ QByteArray kinReturnsCalendar(const MayaDay &day, const QList<CivilDate> &dates,
     icsLine(out, "VERSION:2.0");
     icsLine(out, "PRODID:-//Tessaly Softwares//Tzolkara kin returns//EN");
     icsLine(out, "CALSCALE:GREGORIAN");
+    // What every event shares, folded once.
+    QByteArray shared;
+    icsLine(shared, "DTSTAMP:" + dtstamp);
+    icsLine(shared, "SUMMARY:" + icsText(summary));
+    icsLine(shared, "DESCRIPTION:" + icsText(description));
+    icsLine(shared, "TRANSP:TRANSPARENT");
+    icsLine(shared, "END:VEVENT");
+    out.reserve(out.size() + dates.size() * (shared.size() + 110));
     for (const CivilDate &d : dates) {
         const QByteArray date = icsDate(d);
         icsLine(out, "BEGIN:VEVENT");
         // Deterministic: the same return always gets the same UID, so an
         // import repeated updates the event instead of doubling it.
         icsLine(out, "UID:" + date + "-kin" + QByteArray::number(day.kin) + "@tzolkara.tessalyforum.com");
-        icsLine(out, "DTSTAMP:" + dtstamp);
         icsLine(out, "DTSTART;VALUE=DATE:" + date);
-        icsLine(out, "SUMMARY:" + icsText(summary));
-        icsLine(out, "DESCRIPTION:" + icsText(description));
-        icsLine(out, "TRANSP:TRANSPARENT");
-        icsLine(out, "END:VEVENT");
+        out += shared;
     }
     icsLine(out, "END:VCALENDAR");
     return out;
