@@ -287,7 +287,7 @@ bool QtPlatform::acquireSingleInstance()
 {
     // Only a running copy keeps this one out; where no lock can be made at
     // all, nothing proves that another copy runs.
-    return m_instanceLock.acquire() != InstanceLock::Outcome::HeldByAnother;
+    return m_instanceLock.acquire(m_systemRoot) != InstanceLock::Outcome::HeldByAnother;
 }
 
 QDate QtPlatform::today()
