@@ -105,8 +105,17 @@ QString shortened(const QString &text, qsizetype maxLines, qsizetype maxChars)
         lines = lines.mid(0, head) + QStringList{gap} + lines.mid(lines.size() - (maxLines - head - 1));
     }
     for (QString &line : lines) {
-        if (line.size() > maxChars)
-            line = line.left(maxChars / 2) + gap + line.right(maxChars - maxChars / 2 - 1);
+        if (line.size() <= maxChars)
+            continue;
+        // A cut never falls between the halves of a character outside the
+        // basic plane.
+        qsizetype head = maxChars / 2;
+        qsizetype tail = maxChars - head - 1;
+        if (line.at(head - 1).isHighSurrogate())
+            --head;
+        if (line.at(line.size() - tail).isLowSurrogate())
+            --tail;
+        line = line.left(head) + gap + line.right(tail);
     }
     return lines.join(QLatin1Char('\n'));
 }

@@ -611,6 +611,7 @@ void TestFaultsFiles::messageBoxFitsTheScreen_data()
     QTest::newRow("2,000 characters listed") << "Some Characters Of The Name Cannot Be Saved: " + listed + question;
     QTest::newRow("a path of 4,000 characters") << "/home/" + QString(4000, 'x') + "/ann.man" + question;
     QTest::newRow("20,000 letters without a break") << QString(20000, 'a') + question;
+    QTest::newRow("3,000 emoji") << QStringLiteral("\U0001F642").repeated(3000) + question;
     QTest::newRow("300 lines") << QStringLiteral("No space left on device\n").repeated(300) + question.mid(1);
 }
 
@@ -620,11 +621,13 @@ void TestFaultsFiles::messageBoxFitsTheScreen()
     QtPlatform platform;
     QRect shown;
     QString lastLine;
+    bool whole = false; // no character cut in half
     QTimer::singleShot(0, this, [&] {
         for (QWidget *w : QApplication::topLevelWidgets()) {
             if (auto *box = qobject_cast<QMessageBox *>(w); box && box->isVisible()) {
                 shown = box->frameGeometry();
                 lastLine = box->text().section(QLatin1Char('\n'), -1);
+                whole = box->text().isValidUtf16();
                 box->button(QMessageBox::No)->click();
             }
         }
@@ -633,6 +636,7 @@ void TestFaultsFiles::messageBoxFitsTheScreen()
     QVERIFY2(QGuiApplication::primaryScreen()->availableGeometry().contains(shown),
              qPrintable(QStringLiteral("%1x%2").arg(shown.width()).arg(shown.height())));
     QCOMPARE(lastLine, text.section(QLatin1Char('\n'), -1)); // the question stays
+    QVERIFY(whole);
 }
 
 int main(int argc, char *argv[])
