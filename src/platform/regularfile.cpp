@@ -31,6 +31,9 @@ bool writeAll(QFileDevice &file, const QByteArray &bytes)
     return true;
 }
 
+// Far more than a reading file or a PDF report.
+constexpr qint64 kMaxReplacedInPlace = 256 * 1024 * 1024;
+
 // What a failed write in place says: the system's reason, then whether the
 // file holds what it held before.
 QString inPlaceFailure(const QString &reason, bool restored)
@@ -66,7 +69,12 @@ QString writeInPlace(const QString &path, const QByteArray &bytes)
     }
 #endif
     // What is there is kept in memory until the new content is whole, so
-    // that a failure can put it back.
+    // that a failure can put it back; a file far larger than anything this
+    // program writes is not taken into memory, and not written over.
+    if (file.size() > kMaxReplacedInPlace)
+        return QCoreApplication::translate("tzk::RegularFile",
+                                           "%1 is too large to be replaced here. Please choose another name.")
+            .arg(QDir::toNativeSeparators(path));
     const QByteArray old = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return file.errorString();

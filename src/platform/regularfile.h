@@ -23,7 +23,8 @@ std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes);
 // write) but the file itself may be written, it is written in place: a
 // write that fails (a full disk) puts the old content back, and the reason
 // then says whether that worked; the program ending during the write can
-// leave the file part old, part new.
+// leave the file part old, part new. A file there of more than 256 MB is
+// not written over.
 // Returns the empty text on success, otherwise the system's reason.
 QString saveRegularFile(const QString &path, const QByteArray &bytes);
 
