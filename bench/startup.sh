@@ -15,6 +15,11 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 export XDG_RUNTIME_DIR=$tmp/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+# The system's own folders for the lock (/run/user/<id>, /tmp), as the
+# program finds them, but the script's own.
+export TZK_PROBE_SYSTEM_ROOT=$tmp/sys
+mkdir -p "$TZK_PROBE_SYSTEM_ROOT/tmp" "$TZK_PROBE_SYSTEM_ROOT/run/user/$(id -u)"
+chmod 700 "$TZK_PROBE_SYSTEM_ROOT/run/user/$(id -u)"
 
 # Prints "seconds kilobytes" for one run of $1 with HOME at $2; time(1)
 # alone counts only hundredths.

@@ -4,7 +4,6 @@
 #include "frmstartup.h"
 #include "qtplatform.h"
 
-
 #include <QApplication>
 #include <QEvent>
 
@@ -25,13 +24,21 @@ public:
     }
 };
 
+// The production platform, with the system's folders for the lock in the
+// script's own tree: copies run elsewhere on the machine never meet these.
+class BenchPlatform : public tzk::QtPlatform
+{
+public:
+    BenchPlatform() { setSystemRoot(qEnvironmentVariable("TZK_PROBE_SYSTEM_ROOT")); }
+};
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     tzk::prepareApplication();
-    tzk::QtPlatform platform;
+    BenchPlatform platform;
     tzk::FrmStartup startup(platform);
     QuitOnPaint quitOnPaint;
     startup.Form_Load();

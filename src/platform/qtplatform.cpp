@@ -18,9 +18,12 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTextDocument>
+
+#include <algorithm>
 
 namespace tzk {
 
@@ -90,6 +93,60 @@ void keepDialogStateInMemory()
 #endif
 }
 
+// A text cut to at most `maxLines` lines of at most `maxChars` characters
+// each. Both ends are kept, of each line and of the whole: a message opens
+// with what happened and closes with its question.
+QString shortened(const QString &text, qsizetype maxLines, qsizetype maxChars)
+{
+    const QString gap(QChar(0x2026));
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (lines.size() > maxLines) {
+        const qsizetype head = maxLines / 2;
+        lines = lines.mid(0, head) + QStringList{gap} + lines.mid(lines.size() - (maxLines - head - 1));
+    }
+    for (QString &line : lines) {
+        if (line.size() <= maxChars)
+            continue;
+        // A cut never falls between the halves of a character outside the
+        // basic plane.
+        qsizetype head = maxChars / 2;
+        qsizetype tail = maxChars - head - 1;
+        if (line.at(head - 1).isHighSurrogate())
+            --head;
+        if (line.at(line.size() - tail).isLowSurrogate())
+            --tail;
+        line = line.left(head) + gap + line.right(tail);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+// Names, paths and the system's reasons can be of any length; the box
+// grows with them until its buttons leave the screen. Its text is cut
+// until the box, with room for a title bar and frame, fits in the
+// screen's available area. The box lays itself out only when shown, so
+// it is measured shown but kept off the screen.
+void fitOnScreen(QMessageBox &box, const QString &text)
+{
+    const QScreen *screen = box.parentWidget() ? box.parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QSize room = screen->availableGeometry().size() - QSize(32, 64);
+    qsizetype maxLines = 60;
+    qsizetype maxChars = 2000;
+    for (int round = 0; round < 24; ++round) {
+        box.setAttribute(Qt::WA_DontShowOnScreen, true);
+        box.show();
+        const QSize size = box.size();
+        box.hide();
+        box.setAttribute(Qt::WA_DontShowOnScreen, false);
+        if (size.width() <= room.width() && size.height() <= room.height())
+            return;
+        maxLines = std::max<qsizetype>(3, maxLines * 2 / 3);
+        maxChars = std::max<qsizetype>(8, maxChars * 2 / 3);
+        box.setText(shortened(text, maxLines, maxChars));
+    }
+}
+
 } // namespace
 
 QtPlatform::QtPlatform() = default;
@@ -109,9 +166,11 @@ MessageAnswer QtPlatform::message(QWidget *parent, const QString &text, MessageI
     if (buttons == MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
+        fitOnScreen(box, text);
         return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
     }
     box.setStandardButtons(QMessageBox::Ok);
+    fitOnScreen(box, text);
     box.exec();
     return MessageAnswer::Ok;
 }
@@ -237,7 +296,7 @@ bool QtPlatform::acquireSingleInstance()
 {
     // Only a running copy keeps this one out; where no lock can be made at
     // all, nothing proves that another copy runs.
-    return m_instanceLock.acquire() != InstanceLock::Outcome::HeldByAnother;
+    return m_instanceLock.acquire(m_systemRoot) != InstanceLock::Outcome::HeldByAnother;
 }
 
 QDate QtPlatform::today()

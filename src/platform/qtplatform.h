@@ -36,10 +36,16 @@ public:
     // the event loop.
     bool ended() const { return m_ended; }
 
+protected:
+    // Where the system's own folders lie for the single-instance lock: the
+    // root folder, or a tree of a test's own.
+    void setSystemRoot(const QString &root) { m_systemRoot = root; }
+
 private:
     std::optional<QString> chooseFile(QWidget *parent, const FileDialogOptions &options, bool save);
 
     InstanceLock m_instanceLock;
+    QString m_systemRoot;
     // The folder of the last file chosen in a dialog: the next dialog starts
     // there, for the length of the run.
     QString m_dialogFolder;

@@ -20,7 +20,11 @@ std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes);
 // takes its place only once complete (unbuffered, so a short write on a
 // full disk is seen): an existing file is either all new or untouched.
 // Where no temporary file can be made beside it (a folder the user may not
-// write) but the file itself may be written, it is written in place.
+// write) but the file itself may be written, it is written in place: a
+// write that fails (a full disk) puts the old content back, and the reason
+// then says whether that worked; the program ending during the write can
+// leave the file part old, part new. A file there of more than 256 MB is
+// not written over.
 // Returns the empty text on success, otherwise the system's reason.
 QString saveRegularFile(const QString &path, const QByteArray &bytes);
 

@@ -10,9 +10,11 @@
 #include "scramble.h"
 #include "windowstyle.h"
 
+#include <QLocale>
 #include <QMouseEvent>
 #include <QTextCursor>
 
+#include <algorithm>
 #include <utility>
 
 namespace tzk {
@@ -117,10 +119,26 @@ void FrmSave::cmdSave_Click()
     // user learns what will be stored before picking a place, and the
     // dialog's overwrite question stays the last word before writing.
     // The file stores the name without them (encodeReadingFile).
-    const QStringList lost = storableText(reading.personName).lost;
-    if (!lost.isEmpty()) {
-        const QString question = tr("Some Characters Of The Name Cannot Be Saved: %1\nSave The Reading Without Them?")
-                                     .arg(lost.join(QLatin1Char(' ')));
+    const StorableText storable = storableText(reading.personName);
+    if (!storable.lost.isEmpty()) {
+        // A name reduced to blanks and punctuation would open as no name
+        // at all: nothing is written, and the reading stays on screen.
+        if (std::none_of(storable.kept.cbegin(), storable.kept.cend(),
+                         [](QChar c) { return c.isLetterOrNumber(); })) {
+            m_platform.message(this,
+                               tr("None Of The Letters Of The Name Can Be Kept In A Reading File.\n"
+                                  "The Reading Was Not Saved."),
+                               MessageIcon::Information, MessageButtons::Ok);
+            return;
+        }
+        // A pasted page of text names thousands: the first few stand for
+        // them, so that the question fits on the screen.
+        constexpr qsizetype kListed = 40;
+        QString listed = storable.lost.mid(0, kListed).join(QLatin1Char(' '));
+        if (storable.lost.size() > kListed)
+            listed += QLatin1Char(' ') + tr("And %1 More").arg(QLocale().toString(storable.lost.size() - kListed));
+        const QString question =
+            tr("Some Characters Of The Name Cannot Be Saved: %1\nSave The Reading Without Them?").arg(listed);
         if (m_platform.message(this, question, MessageIcon::Information, MessageButtons::YesNo)
             != MessageAnswer::Yes)
             return;

@@ -10,6 +10,7 @@
 #include "windowstyle.h"
 
 #include <QApplication>
+#include <QPixmapCache>
 #include <QTimer>
 
 #include <utility>
@@ -22,6 +23,13 @@ void prepareApplication()
     // Lets Wayland desktops match the window to its menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.tessalyforum.Tzolkara"));
     installFontStandIns();
+    // The style caches pictures of the controls it draws under keys that
+    // name each control's palette, and the windows are made anew at every
+    // Calculate and Back with palettes of their own design: the keys never
+    // repeat, and this Qt keeps every key it was given for the whole run,
+    // even once its picture is gone (about 7 KB a reading). Without a cache
+    // nothing piles up; the controls are simply drawn each time.
+    QPixmapCache::setCacheLimit(0);
 
     // A translation for the user's language, where one is installed beside
     // the program ("tzolkara_de.qm" and the like): none ships yet, and

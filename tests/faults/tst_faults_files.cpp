@@ -9,6 +9,7 @@
 // Covered elsewhere and not repeated here: a full disk by file-size limit
 // and a path under a file (tst_frmsave); missing, empty, cut-short and
 // out-of-list files (tst_frmmain); the reader's own limits (tst_readingfile).
+// Last, the production message box given texts of any length.
 #include "readings.h"
 #include "testfiles.h"
 #include "drive.h"
@@ -16,6 +17,7 @@
 #include "fakeplatform.h"
 #include "frmmain.h"
 #include "frmsave.h"
+#include "qtplatform.h"
 #include "mayan.h"
 #include "readingfile.h"
 #include "tinydisk.h"
@@ -24,11 +26,16 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
+#include <tuple>
 #include <memory>
 #include <grp.h>
 #include <pwd.h>
@@ -179,6 +186,10 @@ private Q_SLOTS:
     void openWithoutReadPermission();
     void openFileDeletedAfterTheDialog();
 
+    // What the person is shown.
+    void messageBoxFitsTheScreen_data();
+    void messageBoxFitsTheScreen();
+
 private:
     // Saves the current reading (or, with `pdf`, its report, there being no
     // printer) through the report window; the messages shown land in
@@ -245,11 +256,16 @@ void TestFaultsFiles::saveWhereTheFolderIsClosed_data()
     QTest::addColumn<bool>("pdf");
     QTest::addColumn<bool>("readOnlyDisk"); // otherwise a folder the user may not write
     QTest::addColumn<bool>("fileWritable");
+    QTest::addColumn<bool>("fullDisk"); // and the new content longer than a block
+    QTest::addColumn<bool>("hugeFile"); // 300 MB (sparse): not taken into memory
     for (const bool pdf : {false, true}) {
         const char *what = pdf ? "PDF report" : "reading file";
-        QTest::addRow("%s, read-only disk", what) << pdf << true << false;
-        QTest::addRow("%s, closed folder, file the user may write", what) << pdf << false << true;
-        QTest::addRow("%s, closed folder, read-only file", what) << pdf << false << false;
+        QTest::addRow("%s, read-only disk", what) << pdf << true << false << false << false;
+        QTest::addRow("%s, closed folder, file the user may write", what) << pdf << false << true << false << false;
+        QTest::addRow("%s, closed folder, read-only file", what) << pdf << false << false << false << false;
+        QTest::addRow("%s, closed folder on a full disk, file the user may write", what)
+            << pdf << false << true << true << false;
+        QTest::addRow("%s, closed folder, 300 MB file the user may write", what) << pdf << false << true << false << true;
     }
 }
 
@@ -258,6 +274,8 @@ void TestFaultsFiles::saveWhereTheFolderIsClosed()
     QFETCH(bool, pdf);
     QFETCH(bool, readOnlyDisk);
     QFETCH(bool, fileWritable);
+    QFETCH(bool, fullDisk);
+    QFETCH(bool, hugeFile);
 
     // For root only a read-only file system refuses a write: the folder is
     // then closed to the user nobody, who saves. Anyone else saves as
@@ -269,19 +287,24 @@ void TestFaultsFiles::saveWhereTheFolderIsClosed()
     QVERIFY(QDir().mkpath(folder));
     const QString old = folder + QStringLiteral("/ann.man");
     std::unique_ptr<TinyDisk> disk;
-    if (readOnlyDisk) {
+    if (readOnlyDisk || fullDisk) {
         disk = std::make_unique<TinyDisk>(folder, 64);
         if (!disk->mounted())
-            QSKIP("A read-only disk needs root and a private mount table");
+            QSKIP("A read-only or full disk needs root and a private mount table");
     }
+    if (fullDisk) // a reading file longer than the block the old one holds
+        setCurrentReading(reading(QString(6000, QLatin1Char('a')), 1990, QStringLiteral("March"), 5));
     QVERIFY(putFile(old, kOldReading));
     const QByteArray oldName = QFile::encodeName(old);
-    if (disk) {
+    const qint64 hugeSize = 300 * 1024 * 1024;
+    QVERIFY(!hugeFile || truncate(oldName.constData(), hugeSize) == 0);
+    if (readOnlyDisk) {
         QVERIFY(disk->makeReadOnly());
     } else if (geteuid() == 0) {
         const passwd *nobody = getpwnam("nobody");
         QVERIFY(nobody);
         QVERIFY(!fileWritable || chown(oldName.constData(), nobody->pw_uid, nobody->pw_gid) == 0);
+        QVERIFY(!fullDisk || disk->fillUp(QStringLiteral("filler")));
     } else {
         QVERIFY(chmod(oldName.constData(), fileWritable ? 0644 : 0444) == 0);
         QVERIFY(chmod(QFile::encodeName(folder).constData(), 0555) == 0);
@@ -296,20 +319,28 @@ void TestFaultsFiles::saveWhereTheFolderIsClosed()
         QStringList shown;
         for (const ShownMessage &m : std::as_const(platform.messages)) {
             if (m.buttons == MessageButtons::Ok)
-                shown << m.text.section(QLatin1Char('\n'), 0, 0) + (m.text.count(QLatin1Char('\n')) == 1 ? "+reason" : "");
+                shown << m.text.section(QLatin1Char('\n'), 0, 0) + (m.text.count(QLatin1Char('\n')) == 1 ? "+reason" : "")
+                             + (m.text.endsWith(QLatin1String("The file still holds what it held before.")) ? "+kept" : "");
         }
         return shown.join(QLatin1Char('|')).toUtf8();
     };
-    const std::optional<QByteArray> seen = disk ? step() : unprivileged(step);
+    const std::optional<QByteArray> seen = readOnlyDisk ? step() : unprivileged(step);
     if (!seen)
         QSKIP("Could not save as the user nobody (no such user, or setuid refused)");
     const QString failed = (pdf ? QStringLiteral("The Report Could Not Be Printed.")
                                 : QStringLiteral("The Reading Could Not Be Saved."))
                            + QStringLiteral("+reason");
     // Where the file may be written it is, in place; a new name cannot be.
-    const QStringList expected = fileWritable ? QStringList{failed} : QStringList{failed, failed};
+    // On a full disk the file is left as it was, and the person told so.
+    const QStringList expected = fullDisk                   ? QStringList{failed + "+kept", failed}
+                                 : fileWritable && !hugeFile ? QStringList{failed}
+                                                             : QStringList{failed, failed};
     QCOMPARE(QString::fromUtf8(*seen).split(QLatin1Char('|')), expected);
-    if (!fileWritable)
+    if (hugeFile) {
+        QFile kept(old);
+        QVERIFY(kept.open(QIODevice::ReadOnly) && kept.size() == hugeSize);
+        QCOMPARE(kept.read(kOldReading.size()), kOldReading);
+    } else if (!fileWritable || fullDisk)
         QCOMPARE(fileBytes(old), kOldReading);
     else if (pdf)
         QVERIFY(fileBytes(old).startsWith("%PDF-") && fileBytes(old).trimmed().endsWith("%%EOF"));
@@ -577,6 +608,41 @@ void TestFaultsFiles::openFileDeletedAfterTheDialog()
     VanishingFilePlatform platform;
     checkOpenRefused(platform, path);
     QVERIFY(platform.removed);
+}
+
+void TestFaultsFiles::messageBoxFitsTheScreen_data()
+{
+    // Names, paths and the system's reasons are shown whatever their length.
+    QTest::addColumn<QString>("text");
+    const QString question = QStringLiteral("\nSave The Reading Without Them?");
+    QString listed;
+    for (char16_t c = 0x4E00; c < 0x4E00 + 2000; ++c)
+        listed += QChar(c) + QLatin1Char(' ');
+    QTest::newRow("2,000 characters listed") << "Some Characters Of The Name Cannot Be Saved: " + listed + question;
+    QTest::newRow("a path of 4,000 characters") << "/home/" + QString(4000, 'x') + "/ann.man" + question;
+    QTest::newRow("20,000 letters without a break") << QString(20000, 'a') + question;
+    QTest::newRow("3,000 letters outside the basic plane") << QStringLiteral("\U0001D400").repeated(3000) + question;
+    QTest::newRow("300 lines") << QStringLiteral("No space left on device\n").repeated(300) + question.mid(1);
+}
+
+void TestFaultsFiles::messageBoxFitsTheScreen()
+{
+    QFETCH(QString, text);
+    QtPlatform platform;
+    QRect shown;
+    QString shownText;
+    QTimer::singleShot(0, this, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (auto *box = qobject_cast<QMessageBox *>(w); box && box->isVisible()) {
+                std::tie(shown, shownText) = std::pair(box->frameGeometry(), box->text());
+                box->button(QMessageBox::No)->click();
+            }
+        }
+    });
+    QCOMPARE(platform.message(nullptr, text, MessageIcon::Information, MessageButtons::YesNo), MessageAnswer::No);
+    QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(shown));
+    QCOMPARE(shownText.section('\n', -1), text.section('\n', -1)); // the question stays
+    QVERIFY(shownText.isValidUtf16()); // no character cut in half
 }
 
 int main(int argc, char *argv[])

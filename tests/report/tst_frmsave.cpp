@@ -272,6 +272,17 @@ void TestFrmSave::nameWithUnsavableCharacters_data()
     QTest::newRow("emoji, accent mark, joiner") << QStringLiteral("Ann \U0001F642 Jose\u0301 A\u200Dn")
                                                 << "\U0001F642 e\u0301 U+200D" << MessageAnswer::Yes << "Ann  Jos An";
     QTest::newRow("Chinese") << QStringLiteral("\u738B\u82B3 Li") << "\u738B \u82B3" << MessageAnswer::Yes << " Li";
+    // Pasted text: the first 40 stand for the rest.
+    QString pasted;
+    for (char16_t c = 0x4E00; c < 0x4E00 + 2000; ++c)
+        pasted += QChar(c);
+    QTest::newRow("2,000 distinct characters") << "Li " + pasted
+        << pasted.left(40).split(QString(), Qt::SkipEmptyParts).join(' ') + " And " + QLocale().toString(1960) + " More"
+        << MessageAnswer::Yes << "Li ";
+    // Nothing but blanks and punctuation would remain: no question, no file.
+    QTest::newRow("Chinese only") << QStringLiteral("\u738B\u82B3") << QString() << MessageAnswer::Yes << QString();
+    QTest::newRow("Greek with a hyphen") << QStringLiteral("\u039C\u03B1\u03C1\u03AF\u03B1-\u0395\u03BB\u03AD\u03BD\u03B7")
+                                         << QString() << MessageAnswer::Yes << QString();
 }
 
 void TestFrmSave::nameWithUnsavableCharacters()
@@ -288,9 +299,12 @@ void TestFrmSave::nameWithUnsavableCharacters()
     FrmSave w(platform);
     click(&w, "cmdSave");
 
-    checkMessage(platform, "Some Characters Of The Name Cannot Be Saved: " + listed + "\nSave The Reading Without Them?",
-                 MessageIcon::Information, MessageButtons::YesNo);
-    if (answer == MessageAnswer::No) {
+    checkMessage(platform,
+                 listed.isEmpty()
+                     ? "None Of The Letters Of The Name Can Be Kept In A Reading File.\nThe Reading Was Not Saved."
+                     : "Some Characters Of The Name Cannot Be Saved: " + listed + "\nSave The Reading Without Them?",
+                 MessageIcon::Information, listed.isEmpty() ? MessageButtons::Ok : MessageButtons::YesNo);
+    if (listed.isEmpty() || answer == MessageAnswer::No) {
         QVERIFY(platform.dialogs.isEmpty());
         QVERIFY(!QFileInfo::exists(path));
     } else {

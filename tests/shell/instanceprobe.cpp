@@ -1,7 +1,7 @@
 // The program's real start-up path with the production platform, except
 // that message boxes are answered at once and reported on stdout, so that
 // tests can start several copies and see what each one did, and that
-// "today" is fixed.
+// "today" is fixed, and the system's folders lie in the test's tree.
 #include "fixeddayplatform.h"
 #include "frmstartup.h"
 
@@ -15,6 +15,9 @@ namespace {
 class ProbePlatform : public tzk::test::FixedDayPlatform
 {
 public:
+    // The test's tree stands for the system's folders (/run/user, /tmp).
+    ProbePlatform() { setSystemRoot(qEnvironmentVariable("TZK_PROBE_SYSTEM_ROOT")); }
+
     tzk::MessageAnswer message(QWidget *, const QString &text, tzk::MessageIcon, tzk::MessageButtons) override
     {
         std::printf("message: %s\n", qPrintable(text));

@@ -42,6 +42,9 @@ namespace {
 const QString kRuntimeLock = QStringLiteral("run/tzolkara.lock");
 const QString kCacheLock = QStringLiteral("home/.cache/tzolkara/instance.lock");
 const QString kTempLock = QStringLiteral("tmp/tzolkara-%u.lock");
+// The places of the user's id, whatever the environment says.
+const QString kUserRunLock = QStringLiteral("sys/run/user/%u/tzolkara.lock");
+const QString kSystemTempLock = QStringLiteral("sys/tmp/tzolkara-%u.lock");
 
 // Whether a running process holds the lock on the file.
 bool lockIsHeld(const QString &path)
@@ -55,7 +58,8 @@ bool lockIsHeld(const QString &path)
 }
 
 // One fault "kind:path" in the tree, made as a careless administrator or a
-// crash leaves it. "Owned by root" is, for a user other than root, a mode
+// crash leaves it ("env1:NAME=value", "env2:NAME" and "cwd2:folder" set or
+// unset what one copy is started with instead). "Owned by root" is, for a user other than root, a mode
 // that refuses them the same.
 bool makeFault(const QString &tree, const QString &fault, const ProbeUser &user)
 {
@@ -89,6 +93,9 @@ bool makeFault(const QString &tree, const QString &fault, const ProbeUser &user)
         return QDir().mkpath(path) && ownedByRoot(0755, 0555);
     if (kind == QLatin1String("file"))
         return putFile(path, "not a folder") && ownedByUser();
+    if (kind == QLatin1String("link")) // "link:name=target"
+        return QFile::link(tree + QLatin1Char('/') + relative.section(QLatin1Char('='), 1),
+                           tree + QLatin1Char('/') + relative.section(QLatin1Char('='), 0, 0));
     return false;
 }
 
@@ -119,9 +126,31 @@ void TestInstanceLock::lockedOutByNothing_data()
     QTest::newRow("read-only disks") << QStringList{"readonly:run", "readonly:home/.cache"} << kTempLock;
     QTest::newRow("lock files on read-only disks")
         << QStringList{"readonly:run", "readonly:home/.cache"} + both("empty:") << kRuntimeLock;
-    QTest::newRow("no place at all") << QStringList{noRuntime, "closed:home/.cache", "closed:tmp"} << QString();
+    QTest::newRow("no place at all") << QStringList{noRuntime, "closed:home/.cache", "closed:tmp", "closed:sys/tmp",
+                                                    "closed:sys/run/user/%u"}
+                                     << QString();
     // The runtime folder is then the one Qt makes in the temporary folder.
     QTest::newRow("HOME and XDG unset") << QStringList{"unset:"} << QStringLiteral("tmp/runtime-%n/tzolkara.lock");
+
+    // Copies of one user started from different environments (a desktop
+    // session, an ssh login, a terminal with its own TMPDIR) meet.
+    const QStringList elsewhere{"folder:run2", "folder:tmp2", "env2:XDG_RUNTIME_DIR=%t/run2", "env2:TMPDIR=%t/tmp2"};
+    QTest::newRow("second copy without XDG_RUNTIME_DIR") << QStringList{"env2:XDG_RUNTIME_DIR"} << kRuntimeLock;
+    QTest::newRow("first copy without XDG_RUNTIME_DIR") << QStringList{"env1:XDG_RUNTIME_DIR"}
+                                                        << QStringLiteral("tmp/runtime-%n/tzolkara.lock");
+    QTest::newRow("second copy with another TMPDIR, no XDG_RUNTIME_DIR")
+        << QStringList{"folder:tmp2", "env2:XDG_RUNTIME_DIR", "env2:TMPDIR=%t/tmp2"} << kTempLock;
+    QTest::newRow("HOME through a link") << QStringList{"link:home2=home", "env2:HOME=%t/home2"} + elsewhere
+                                         << kCacheLock;
+    QTest::newRow("relative TMPDIR from other working folders")
+        << QStringList{"folder:home/tmp", "env1:TMPDIR=tmp", "env2:TMPDIR=tmp", "cwd1:.", "cwd2:home",
+                       "env1:XDG_RUNTIME_DIR", "env2:XDG_RUNTIME_DIR"}
+        << kUserRunLock;
+    QTest::newRow("nothing shared but the user's id") << QStringList{"closed:home/.cache"} + elsewhere << kUserRunLock;
+    QTest::newRow("only /tmp shared") << QStringList{"closed:home/.cache", "closed:sys/run/user/%u"} + elsewhere
+                                      << kSystemTempLock;
+    QTest::newRow("only /run/user shared, /tmp taken by another user")
+        << QStringList{"closed:home/.cache", "foreign:sys/tmp/tzolkara-%u.lock"} + elsewhere << kUserRunLock;
 }
 
 void TestInstanceLock::lockedOutByNothing()
@@ -135,7 +164,8 @@ void TestInstanceLock::lockedOutByNothing()
     QTemporaryDir dir;
     const QString tree = dir.path();
     QVERIFY(makeProbeTree(tree, *user));
-    QProcessEnvironment env = probeEnvironment(tree);
+    QProcessEnvironment env[2] = {probeEnvironment(tree), probeEnvironment(tree)};
+    QString workingFolder[2];
     std::vector<std::unique_ptr<TinyDisk>> disks;
     for (const QString &fault : std::as_const(faults)) {
         if (fault.startsWith(QLatin1String("readonly:"))) {
@@ -146,8 +176,20 @@ void TestInstanceLock::lockedOutByNothing()
             if (!disks.back()->mounted())
                 QSKIP("Read-only disks need root and a private mount table");
         } else if (fault == QLatin1String("unset:")) {
-            env.remove(QStringLiteral("HOME"));
-            env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+            for (QProcessEnvironment &e : env) {
+                e.remove(QStringLiteral("HOME"));
+                e.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+            }
+        } else if (fault.startsWith(QLatin1String("env"))) {
+            QProcessEnvironment &e = env[fault.at(3) == QLatin1Char('1') ? 0 : 1];
+            const QString setting = fault.mid(5);
+            if (setting.contains(QLatin1Char('=')))
+                e.insert(setting.section(QLatin1Char('='), 0, 0),
+                         setting.section(QLatin1Char('='), 1).replace(QStringLiteral("%t"), tree));
+            else
+                e.remove(setting);
+        } else if (fault.startsWith(QLatin1String("cwd"))) {
+            workingFolder[fault.at(3) == QLatin1Char('1') ? 0 : 1] = tree + QLatin1Char('/') + fault.mid(5);
         } else {
             QVERIFY2(makeFault(tree, fault, *user), qPrintable(fault));
         }
@@ -156,9 +198,9 @@ void TestInstanceLock::lockedOutByNothing()
         QVERIFY(disk->makeReadOnly());
 
     QObject owner;
-    QProcess *first = startProbe(env, *user, &owner);
+    QProcess *first = startProbe(env[0], *user, &owner, workingFolder[0]);
     QVERIFY(runs(waitForVerdict(first)));
-    QProcess *second = startProbe(env, *user, &owner);
+    QProcess *second = startProbe(env[1], *user, &owner, workingFolder[1]);
     const QString verdict = waitForVerdict(second);
     if (lockedAt.isEmpty()) {
         // Nothing proves that the first copy runs: the second runs too.

@@ -6,6 +6,7 @@
 //   tree/home   HOME: the cache and config folders lie below it
 //   tree/run    the runtime folder (mode 0700)
 //   tree/tmp    the temporary folder
+//   tree/sys    the system's own folders: sys/tmp, sys/run/user/<uid>
 //
 // Root runs the probe as the user "nobody", for whom permissions count:
 // a folder "owned by root" is then one the program may not write, as for
@@ -57,12 +58,15 @@ inline std::optional<ProbeUser> probeUser()
 // Makes the tree's folders, owned by the probe's user.
 inline bool makeProbeTree(const QString &tree, const ProbeUser &user)
 {
-    for (const char *folder : {"", "/home", "/tmp", "/run"}) {
-        const QByteArray path = QFile::encodeName(tree + QLatin1String(folder));
+    const QString userRun = QStringLiteral("/sys/run/user/%1").arg(user.uid);
+    for (const QString &folder : {QString(), QStringLiteral("/home"), QStringLiteral("/tmp"), QStringLiteral("/run"),
+                                  QStringLiteral("/sys/tmp"), userRun}) {
+        const QByteArray path = QFile::encodeName(tree + folder);
         if (!QDir().mkpath(QFile::decodeName(path)) || chown(path.constData(), user.uid, user.gid) != 0)
             return false;
     }
-    return chmod(QFile::encodeName(tree + QStringLiteral("/run")).constData(), 0700) == 0;
+    return chmod(QFile::encodeName(tree + QStringLiteral("/run")).constData(), 0700) == 0
+           && chmod(QFile::encodeName(tree + userRun).constData(), 0700) == 0;
 }
 
 inline QProcessEnvironment probeEnvironment(const QString &tree)
@@ -74,6 +78,7 @@ inline QProcessEnvironment probeEnvironment(const QString &tree)
     env.insert(QStringLiteral("HOME"), tree + QStringLiteral("/home"));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), tree + QStringLiteral("/run"));
     env.insert(QStringLiteral("TMPDIR"), tree + QStringLiteral("/tmp"));
+    env.insert(QStringLiteral("TZK_PROBE_SYSTEM_ROOT"), tree + QStringLiteral("/sys"));
     return env;
 }
 
@@ -97,10 +102,12 @@ inline QString probeExecutable(const ProbeUser &user)
     return copy;
 }
 
-inline QProcess *startProbe(const QProcessEnvironment &env, const ProbeUser &user, QObject *parent)
+inline QProcess *startProbe(const QProcessEnvironment &env, const ProbeUser &user, QObject *parent,
+                            const QString &workingFolder = QString())
 {
     auto *p = new QProcess(parent);
     p->setProcessEnvironment(env);
+    p->setWorkingDirectory(workingFolder);
     p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     if (user.dropsRoot) {
         const uid_t uid = user.uid;
