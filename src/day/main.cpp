@@ -3,6 +3,7 @@
 // Any number of copies may run side by side; it keeps no settings.
 #include "frmday.h"
 #include "qtplatform.h"
+#include "translation.h"
 #include "windowstyle.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // Lets Wayland desktops match the window to the launcher it came from.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.tessalyforum.Tzolkara"));
+    tzk::installTranslation();
     tzk::installFontStandIns();
     QApplication::setWindowIcon(tzk::programIcon());
 

@@ -84,11 +84,11 @@ void TestFrmDay::showsTheDay_data()
     QTest::addColumn<int>("signPicture");   // catalogue row
 
     QTest::newRow("end of baktun 13") << QDate(2012, 12, 21)
-        << QStringList{"Ajaw (Sun)", "4 Self-Existing", "160 of 260", "1 Kab'an (kin 157), day 4 of 13",
-                       "3 K'ank'in", "13.0.0.0.0", "4 Ajaw 3 K'ank'in", "G9", "Kab'an (Earth)"} << 10;
+        << QStringList{"Ajaw (Sun)", "4 Self-Existing", "160 of 260", "1 Kaban (kin 157), day 4 of 13",
+                       "3 K'ank'in", "13.0.0.0.0", "4 Ajaw 3 K'ank'in", "G9", "Kaban (Earth)"} << 10;
     QTest::newRow("1 Imix, in Wayeb'") << QDate(2013, 4, 1) // 13.0.0.5.1
         << QStringList{"Imix (Crocodile)", "1 Magnetic", "1 of 260", "1 Imix (kin 1), day 1 of 13",
-                       "4 Wayeb'", "13.0.0.5.1", "1 Imix 4 Wayeb'", "G2", "Kab'an (Earth)"} << 11;
+                       "4 Wayeb'", "13.0.0.5.1", "1 Imix 4 Wayeb'", "G2", "Kaban (Earth)"} << 11;
 }
 
 void TestFrmDay::showsTheDay()
