@@ -139,8 +139,10 @@ void FrmDay::dateDay_Change()
 
     m_ui->lblWeekday->setText(locale().dayName(date.dayOfWeek()));
     m_ui->lblWeekday->setAccessibleName(m_ui->lblWeekday->text());
+    //: The day sign: its Maya name, then its name in the reader's language.
     m_ui->lblSignName->setText(tr("%1 (%2)").arg(mayaSignName(m_day.sign), englishSignName(m_day.sign)));
     m_ui->lblToneName->setText(
+        //: The tone: its number, then its name.
         tr("%1 %2").arg(m_day.tone).arg(tr(kToneNames[std::size_t(m_day.tone - 1)])));
     m_ui->lblKin->setText(tr("%1 of 260").arg(m_day.kin));
     m_ui->lblTrecena->setText(tr("1 %1 (kin %2), day %3 of 13")
@@ -181,6 +183,7 @@ void FrmDay::dateDay_Change()
         const QDate when = toQDate(d);
         const qint64 days = today.daysTo(when);
         const QString away = days == 0 ? tr("today") : days == 1 ? tr("tomorrow") : tr("in %1 days").arg(days);
+        //: A return of the kin: the date (a QDate format), then how far away it is.
         m_ui->lstReturns->addItem(tr("%1, %2").arg(locale().toString(when, tr("ddd d MMM yyyy")), away));
     }
     m_ui->lstReturns->setAccessibleName(tr("Next returns of kin %1").arg(m_day.kin));
