@@ -112,8 +112,6 @@ FrmDay::FrmDay(Platform &platform, const QStringList &arguments, QWidget *parent
     m_ui->setupUi(this);
     applyWindowLook(this);
     setWindowTitle(tr("%1 - Any Day").arg(programTitle()));
-    // A translation that needs more room than the design gets it.
-    setFixedSize(size().expandedTo(minimumSizeHint()));
 
     const DayArgument asked = parseDayArgument(arguments);
     m_ui->dateDay->setDate(asked.date.isValid() ? asked.date : m_platform.today());
@@ -192,6 +190,10 @@ void FrmDay::dateDay_Change()
     m_ui->lblStatus->setText(tr("Counted with the correlation %1; a day runs from midnight to midnight.")
                                  .arg(kCorrelationGmt));
     m_ui->lblStatus->setAccessibleName(m_ui->lblStatus->text());
+    // A day or a translation whose texts need more room than the design
+    // gets it: the window grows, and never shrinks under the pointer.
+    layout()->activate(); // measures the texts set just now
+    setFixedSize(size().expandedTo(minimumSizeHint()));
 }
 
 void FrmDay::showPictures()
