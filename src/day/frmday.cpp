@@ -118,10 +118,8 @@ FrmDay::FrmDay(Platform &platform, const QStringList &arguments, QWidget *parent
     connect(m_ui->dateDay, &QDateEdit::dateChanged, this, &FrmDay::dateDay_Change);
     connect(m_ui->cmdToday, &QPushButton::clicked, this, &FrmDay::cmdToday_Click);
     connect(m_ui->cmdExportReturns, &QPushButton::clicked, this, &FrmDay::cmdExportReturns_Click);
+    m_complaint = asked.problem;
     dateDay_Change();
-    if (!asked.problem.isEmpty())
-        m_ui->lblStatus->setText(asked.problem); // until the date changes
-    m_ui->lblStatus->setAccessibleName(m_ui->lblStatus->text());
     m_ui->dateDay->setFocus();
 }
 
@@ -187,8 +185,12 @@ void FrmDay::dateDay_Change()
     m_ui->lstReturns->setAccessibleName(tr("Next returns of kin %1").arg(m_day.kin));
     m_ui->cmdExportReturns->setEnabled(!m_returns.isEmpty());
 
-    m_ui->lblStatus->setText(tr("Counted with the correlation %1; a day runs from midnight to midnight.")
-                                 .arg(kCorrelationGmt));
+    // What was wrong with the command line stays until the date changes.
+    m_ui->lblStatus->setText(m_complaint.isEmpty()
+                                 ? tr("Counted with the correlation %1; a day runs from midnight to midnight.")
+                                       .arg(kCorrelationGmt)
+                                 : m_complaint);
+    m_complaint.clear();
     m_ui->lblStatus->setAccessibleName(m_ui->lblStatus->text());
     // A day or a translation whose texts need more room than the design
     // gets it: the window grows, and never shrinks under the pointer.
