@@ -27,8 +27,8 @@ PictureList PictureList::galacticTones()
 {
     QStringList keys;
     QStringList paths;
-    for (const ToneRow &row : kToneRows) {
-        keys << QString::fromLatin1(row.toneKey.data(), qsizetype(row.toneKey.size()));
+    for (const ToneTexts &row : kToneRows) {
+        keys << staticString(row.toneKey);
         paths << QStringLiteral(":/tones/%1.jpg").arg(keys.size(), 2, 10, QLatin1Char('0'));
     }
     return PictureList(keys, paths);

@@ -31,10 +31,17 @@ constexpr std::array<const char *, kToneCount> kToneNames{
     QT_TRANSLATE_NOOP("tzk::FrmDay", "Spectral"), QT_TRANSLATE_NOOP("tzk::FrmDay", "Crystal"),
     QT_TRANSLATE_NOOP("tzk::FrmDay", "Cosmic")};
 
+// The same names as the keys after their number ("13-Cosmic"), in ASCII.
 static_assert([] {
     for (int tone = 1; tone <= kToneCount; ++tone) {
-        if (toneRow(tone).toneKey.substr(3) != std::string_view(kToneNames[std::size_t(tone - 1)]))
+        const std::u16string_view key = toneTexts(tone).toneKey.substr(3);
+        const std::string_view name = kToneNames[std::size_t(tone - 1)];
+        if (key.size() != name.size())
             return false;
+        for (std::size_t i = 0; i < key.size(); ++i) {
+            if (key[i] != char16_t(name[i]))
+                return false;
+        }
     }
     return true;
 }());

@@ -74,8 +74,6 @@ constexpr int kinOf(qint64 days) { return int(floorMod(days + kKinAtZero - 1, 26
 constexpr int signOf(int kin) { return (kin - 1) % 20 + 1; }
 constexpr int toneOf(int kin) { return (kin - 1) % 13 + 1; }
 
-// The catalogue's rows start at Monkey (Chuwen, traditional sign 11).
-constexpr int catalogueRow(int sign) { return (sign + 9) % 20 + 1; }
 static_assert(catalogueRow(11) == 1 && catalogueRow(1) == 11 && catalogueRow(20) == 10 && catalogueRow(10) == 20);
 
 constexpr std::string_view kSignNames[20] = {
@@ -156,8 +154,8 @@ QString toneName(int tone)
 {
     if (tone < 1 || tone > 13)
         return {};
-    const std::string_view key = toneRow(tone).toneKey; // "01-Magnetic"
-    return fromUtf8(key.substr(key.find('-') + 1));
+    const std::u16string_view key = toneTexts(tone).toneKey; // "01-Magnetic"
+    return QStringView(key.substr(key.find(u'-') + 1)).toString();
 }
 
 QString calendarRound(const MayaDay &day)

@@ -1,6 +1,6 @@
 // Birth dates of the people named in the catalogue; a test checks that
 // each date really falls under the sign whose row names the person.
-// Names in UTF-8, as in the catalogue.
+// Names in UTF-8.
 #pragma once
 namespace tzk::testdata {
 struct FamousBirth { const char *name; int row; int year; const char *month; int day; };
@@ -44,6 +44,6 @@ inline constexpr FamousBirth kFamousBirths[] = {
     {"Gary Cooper", 19, 1901, "May", 7},
     {"Katherine Johnson", 19, 1918, "August", 26},
     {"Bob Marley", 20, 1945, "February", 6},
-    {"Yayoi Kusama", 20, 1929, "March", 22},
+    {"Setsuko Hara", 20, 1920, "June", 17},
 };
 } // namespace tzk::testdata
