@@ -36,6 +36,7 @@ void TestStartup::secondCopyIsRefusedBeforeAnyWindow()
     QCOMPARE(platform.messageTexts(), QStringList{"Application is already running"});
     QCOMPARE(platform.messages[0].icon, MessageIcon::Information);
     QCOMPARE(platform.messages[0].buttons, MessageButtons::Ok);
+    QVERIFY(!QApplication::windowIcon().isNull()); // its title bar has the program's icon
     QCOMPARE(platform.ends, 1);
     QCOMPARE(platform.seeds, 0);
     QVERIFY(platform.store.isEmpty()); // no reminder ran
