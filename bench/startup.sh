@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
 # Start-up against a bare Qt window with the same controls: whole processes,
-# headless, run in turn (A B C A B C ...): the program until its main window's
+# headless, run in turn (A B C, C B A, ...): the program until its main window's
 # first frame (A), the bare window until its first frame (B), and the
 # program until start-up has settled (C: the title bar has its icon, a first
 # run's date is stored). Two cases: a kept home folder (every later start)
 # and a fresh one for each run (a first start: no settings, no lock folder
 # yet). Prints, per case, the medians of wall time and peak memory and the
 # medians of the per-run ratios A/B and C/B.
-# Usage: bench/startup.sh [pairs] [bin dir]   (after: cmake --build --preset bench)
+# Usage: bench/startup.sh [rounds] [bin dir]   (after: cmake --build --preset bench)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-pairs=${1:-31}
+rounds=${1:-31}
 bin=${2:-build/bench/bench}
 export QT_QPA_PLATFORM=offscreen
 tmp=$(mktemp -d)
@@ -37,10 +37,18 @@ run_case() { # $1: kept or fresh
     mkdir -p "$tmp/kept"
     [ "$1" = kept ] && measure "$bin/tzk_startup_probe" "$tmp/kept" --settled >/dev/null # stores the date
     home() { if [ "$1" = fresh ]; then mktemp -d "$tmp/home.XXXX"; else echo "$tmp/kept"; fi; }
-    for i in $(seq "$pairs"); do
-        a=$(measure "$bin/tzk_startup_probe" "$(home "$1")")
-        b=$(measure "$bin/tzk_bare_window" "$(home "$1")")
-        c=$(measure "$bin/tzk_startup_probe" "$(home "$1")" --settled)
+    for i in $(seq "$rounds"); do
+        # Every other round in reverse (C B A), so that neither program
+        # always runs right after its own kind.
+        if ((i % 2)); then
+            a=$(measure "$bin/tzk_startup_probe" "$(home "$1")")
+            b=$(measure "$bin/tzk_bare_window" "$(home "$1")")
+            c=$(measure "$bin/tzk_startup_probe" "$(home "$1")" --settled)
+        else
+            c=$(measure "$bin/tzk_startup_probe" "$(home "$1")" --settled)
+            b=$(measure "$bin/tzk_bare_window" "$(home "$1")")
+            a=$(measure "$bin/tzk_startup_probe" "$(home "$1")")
+        fi
         echo "$a $b $c" >>"$tmp/runs"
     done
     # Columns: frame s, KiB; bare s, KiB; settled s, KiB.
@@ -51,6 +59,6 @@ run_case() { # $1: kept or fresh
         "$(echo "$(col 6)/1024" | bc -l)" "$(awk '{print $6/$4}' "$tmp/runs" | median)"
 }
 
-echo "runs of each: $pairs"
+echo "rounds: $rounds"
 run_case kept
 run_case fresh
