@@ -91,12 +91,9 @@ QString programTitle()
 
 namespace {
 
-// The icon's files, smallest first.
-constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
-
 QString iconFile(int size)
 {
-    return size == 256 ? QStringLiteral(":/icon/tzolkara.png") : QStringLiteral(":/icon/tzolkara-%1.png").arg(size);
+    return QStringLiteral(":/icon/tzolkara-%1.png").arg(size);
 }
 
 } // namespace
@@ -107,8 +104,10 @@ QIcon programIcon()
     // file it is given at once, so the larger ones are left out: the
     // 256-pixel picture alone would cost start-up more than the window.
     QIcon icon;
-    for (const int size : {16, 32, 48})
-        icon.addFile(iconFile(size), QSize(size, size));
+    for (const int size : kIconSizes) {
+        if (size <= 48)
+            icon.addFile(iconFile(size), QSize(size, size));
+    }
     return icon;
 }
 

@@ -267,7 +267,7 @@ void TestFrmResult::layoutAndKeyboardOrder()
 {
     open(1975, "March", 14);
     QCOMPARE(m_window->objectName(), QStringLiteral("frmMayanResult"));
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("Tzolkara v1.95"));
+    QCOMPARE(m_window->windowTitle(), designCaption());
     QCOMPARE(m_window->centralWidget()->size(), QSize(648, 510));
     QVERIFY(m_window->centralWidget()->autoFillBackground());
     QCOMPARE(m_window->centralWidget()->palette().color(QPalette::Window), QColor(192, 255, 255));
