@@ -3,9 +3,12 @@
 #include "platform.h"
 #include "version.h"
 
+#include <QApplication>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QMainWindow>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 #include <QtMath>
@@ -75,10 +78,37 @@ void fixSizeAndCentre(QWidget *window)
         window->move(screen->availableGeometry().center() - window->rect().center());
 }
 
+// Enter presses the focused push button, as Space does: buttons answer it
+// so on Windows and in every desktop's dialogs, while Qt leaves Enter to a
+// dialog's default button. A button that takes Enter itself (a dialog's
+// auto-default one) never passes it up to here.
+class EnterPressesFocusedButton final : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+            auto *button = qobject_cast<QPushButton *>(QApplication::focusWidget());
+            if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && button
+                && button->window() == watched && button->isEnabled()) {
+                button->click();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 } // namespace
 
 void applyWindowLook(QWidget *window)
 {
+    window->installEventFilter(new EnterPressesFocusedButton(window));
     window->setWindowTitle(programTitle());
     restoreFractionalPointSizes(window);
     fixSizeAndCentre(window);

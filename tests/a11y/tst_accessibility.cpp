@@ -87,6 +87,8 @@ private Q_SLOTS:
     void mnemonicsAreUnique();
     void mnemonics_data();
     void mnemonics();
+    void enterPressesTheFocusedButton_data();
+    void enterPressesTheFocusedButton();
     void reportScrollsWithTheKeyboard();
 };
 
@@ -416,6 +418,41 @@ void TestAccessibility::mnemonics()
     }
     // A button pressed by its mnemonic answers after its click animation.
     QTRY_COMPARE(::effects(w), effects);
+}
+
+void TestAccessibility::enterPressesTheFocusedButton_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QStringList>("effects");
+
+    QTest::newRow("main Calculate") << "main" << "cmdCalculate" << int(Qt::Key_Return)
+                                    << QStringList{"nav showResult", "nav showExit", "nav hideExit"};
+    QTest::newRow("main Open, keypad Enter") << "main" << "cmdOpen" << int(Qt::Key_Enter) << QStringList{"open dialog"};
+    QTest::newRow("result Back") << "result" << "cmdBack" << int(Qt::Key_Return)
+                                 << QStringList{"nav showMain", "nav showExit", "nav hideExit"};
+    QTest::newRow("report Print") << "report" << "cmdPrint" << int(Qt::Key_Return) << QStringList{"print"};
+    QTest::newRow("exit Exit") << "exit" << "cmdClose" << int(Qt::Key_Return) << QStringList{"nav end"};
+    // Enter in a field presses nothing.
+    QTest::newRow("main name field") << "main" << "txtName" << int(Qt::Key_Return) << QStringList{};
+}
+
+void TestAccessibility::enterPressesTheFocusedButton()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, button);
+    QFETCH(int, key);
+    QFETCH(QStringList, effects);
+
+    OpenWindow w(window);
+    if (window == QLatin1String("main"))
+        fillEntry(w.window, QStringLiteral("Ann"), QStringLiteral("March"), 14, 1975);
+    QVERIFY(w.showActive());
+    QWidget *target = child(w.window, qPrintable(button));
+    target->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(target, Qt::Key(key));
+    QCOMPARE(::effects(w), effects);
 }
 
 void TestAccessibility::reportScrollsWithTheKeyboard()
