@@ -281,6 +281,19 @@ void TestFrmResult::layoutAndKeyboardOrder()
         while (!(w->focusPolicy() & Qt::TabFocus));
         QCOMPARE(w->objectName(), QLatin1String(next));
     }
+    // A picture with the focus shows it by a mark over its edge.
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QTest::keyClick(m_window->focusWidget(), Qt::Key_Tab); // cmdSave
+    for (const char *picture : {"picGalacticTone", "picDaySign"}) {
+        QWidget *box = child(m_window, picture);
+        const QImage plain = box->grab().toImage();
+        QTest::keyClick(m_window->focusWidget(), Qt::Key_Tab);
+        QCOMPARE(m_window->focusWidget(), box);
+        const QImage marked = box->grab().toImage();
+        QVERIFY2(marked != plain, picture);
+        QCOMPARE(marked.pixel(marked.rect().center()), plain.pixel(plain.rect().center()));
+    }
     // The full-brand banner lies in front on this window.
     QCOMPARE(child(m_window, "Frame5")->childAt(QPoint(50, 30))->objectName(), QStringLiteral("lblFullBrand"));
     QVERIFY(!child<QAction>(m_window, "mnuMakeMoney")->isEnabled());
