@@ -124,12 +124,12 @@ void TestAccessibility::namesRolesAndDescriptions_data()
     row("main", "cmdCalculate", QStringLiteral("Get Mayan Astrology Result"), QAccessible::Button);
     row("main", "Label14",
         QStringLiteral("The Most Popular Online Tessaly Discussion Forum. Click Here To Visit www.tessalyforum.com Now."),
-        QAccessible::StaticText, homeLink);
+        QAccessible::Link, homeLink);
     // A doubled ampersand in the design shows, and reads, as one.
     row("main", "lblCobrand",
         QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
                        "site's name &  link here. See \"Help\" for details.    Click Here for more info on co-branding."),
-        QAccessible::StaticText, QStringLiteral("Link: opens the page about co-branding in your web browser"));
+        QAccessible::Link, QStringLiteral("Link: opens the page about co-branding in your web browser"));
 
     row("result", "picDaySign", QStringLiteral("Day sign: Night"), QAccessible::Graphic,
         QStringLiteral("Picture of the day sign Night"));
@@ -146,7 +146,7 @@ void TestAccessibility::namesRolesAndDescriptions_data()
         QStringLiteral("The reading as a printable report"));
     row("report", "cmdPrint", QStringLiteral("Print"), QAccessible::Button,
         QStringLiteral("Prints the report on the default printer"));
-    row("report", "Label1", QStringLiteral("Click Here To Visit www.tessalyforum.com Now"), QAccessible::StaticText,
+    row("report", "Label1", QStringLiteral("Click Here To Visit www.tessalyforum.com Now"), QAccessible::Link,
         homeLink);
 
     row("about", "picIcon", QStringLiteral("Tzolkara icon"), QAccessible::Graphic,
@@ -217,6 +217,9 @@ void TestAccessibility::everyControlIsDescribed()
         } else if (qobject_cast<LinkLabel *>(control)) {
             QVERIFY2(!name.isEmpty(), qPrintable(what));
             QVERIFY2(description.startsWith(QLatin1String("Link: opens ")), qPrintable(what));
+            QCOMPARE(iface->role(), QAccessible::Link);
+            QVERIFY2(iface->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()),
+                     qPrintable(what));
         } else if (label && !label->pixmap().isNull()) {
             QCOMPARE(iface->role(), QAccessible::Graphic);
             QVERIFY2(!name.isEmpty() && !description.isEmpty(), qPrintable(what));
@@ -231,9 +234,9 @@ void TestAccessibility::everyControlIsDescribed()
     QVERIFY(checked >= 3); // the sweep found the window's controls at all
 }
 
-// Qt on Linux reads out a drop-down list's entry as its name and finds the
-// caption through label relations; other systems read the accessible
-// name. The description reaches all of them.
+// Qt on Linux would read out a drop-down list's entry as its name; these
+// lists are named for what they ask on every system, with the entry as
+// their value. The description reaches all of them.
 void TestAccessibility::listsAreLabelled()
 {
     OpenWindow w(QStringLiteral("main"));
@@ -244,6 +247,8 @@ void TestAccessibility::listsAreLabelled()
     for (const auto &l : lists) {
         QWidget *list = child(w.window, l.list);
         QCOMPARE(list->accessibleName(), QLatin1String(l.name));
+        QCOMPARE(accessible(w.window, l.list)->text(QAccessible::Name), QLatin1String(l.name)); // not its entry
+        QCOMPARE(accessible(w.window, l.list)->role(), QAccessible::ComboBox);
         QVERIFY(!accessible(w.window, l.list)->text(QAccessible::Description).isEmpty());
     }
     QCOMPARE(accessible(w.window, "cboYear")->text(QAccessible::Value), QStringLiteral("1900"));
