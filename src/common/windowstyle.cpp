@@ -5,9 +5,9 @@
 
 #include <QApplication>
 #include <QFontDatabase>
-#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QIconEngine>
+#include <QKeyEvent>
 #include <QMainWindow>
 #include <QPainter>
 #include <QPushButton>
