@@ -2,7 +2,8 @@
 // the stored value of the update reminder may be anything. Fed through a
 // platform whose store holds the fuzz input: reading it never fails, a
 // date read back is one the program wrote, and CheckUpdateReminder writes
-// nothing and asks nothing when the value is not a date.
+// nothing and asks nothing when the value is not a date (nor on a first
+// run, whose date its caller stores).
 //
 // Input: two bytes for today (days after 1 January 2000), then the stored,
 // scrambled value as UTF-16 units.
@@ -84,7 +85,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const ReminderOutcome outcome = CheckUpdateReminder(platform);
     const QString today = ScrambleText(toReminderText(platform.day));
     if (value->isEmpty()) {
-        FUZZ_CHECK(outcome == ReminderOutcome::FirstRun);
+        // Nothing asked or written: the caller stores today, as start-up does.
+        FUZZ_CHECK(outcome == ReminderOutcome::FirstRun && platform.writes.isEmpty());
+        FUZZ_CHECK(storeReminderDate(platform));
         FUZZ_CHECK(platform.writes == QStringList{today} && platform.questions == 0);
     } else if (!date.isValid()) {
         FUZZ_CHECK(outcome == ReminderOutcome::NotADate);

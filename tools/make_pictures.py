@@ -889,7 +889,7 @@ def save_icons():
     os.makedirs(folder, exist_ok=True)
     master, simple = icon_master(), icon_master(simple=True)
     main = master.resize((256, 256), LANCZOS)
-    main.save(os.path.join(folder, "tzolkara.png"), optimize=True)
+    main.save(os.path.join(folder, "tzolkara-256.png"), optimize=True)
     small = {}
     for size in ICON_SIZES:
         small[size] = (simple if size <= 24 else master).resize((size, size), LANCZOS)

@@ -3,14 +3,20 @@
 #include "platform.h"
 #include "version.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QIconEngine>
+#include <QKeyEvent>
 #include <QMainWindow>
+#include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 #include <QtMath>
 
 #include <iterator>
+#include <map>
 
 namespace tzk {
 
@@ -75,10 +81,37 @@ void fixSizeAndCentre(QWidget *window)
         window->move(screen->availableGeometry().center() - window->rect().center());
 }
 
+// Enter presses the focused push button, as Space does: buttons answer it
+// so on Windows and in every desktop's dialogs, while Qt leaves Enter to a
+// dialog's default button. A button that takes Enter itself (a dialog's
+// auto-default one) never passes it up to here.
+class EnterPressesFocusedButton final : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+            auto *button = qobject_cast<QPushButton *>(QApplication::focusWidget());
+            if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && button
+                && button->window() == watched && button->isEnabled()) {
+                button->click();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 } // namespace
 
 void applyWindowLook(QWidget *window)
 {
+    window->installEventFilter(new EnterPressesFocusedButton(window));
     window->setWindowTitle(programTitle());
     restoreFractionalPointSizes(window);
     fixSizeAndCentre(window);
@@ -91,38 +124,80 @@ QString programTitle()
 
 namespace {
 
-// The icon's files, smallest first.
-constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
-
 QString iconFile(int size)
 {
-    return size == 256 ? QStringLiteral(":/icon/tzolkara.png") : QStringLiteral(":/icon/tzolkara-%1.png").arg(size);
+    return QStringLiteral(":/icon/tzolkara-%1.png").arg(size);
 }
+
+// The smallest size the icon comes in with a pixel for every one wanted.
+int iconSizeFor(int wanted)
+{
+    for (const int size : kIconSizes) {
+        if (size >= wanted)
+            return size;
+    }
+    return kIconSizes[std::size(kIconSizes) - 1];
+}
+
+// The program icon, each size decoded only when something draws it, once:
+// a title bar takes a few sizes when its window is made; a run without a
+// screen, none. (QIcon::addFile decodes every file at once.)
+class ProgramIconEngine final : public QIconEngine
+{
+public:
+    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        const int file = iconSizeFor(qMax(size.width(), size.height()));
+        QPixmap &picture = m_decoded[file];
+        if (picture.isNull())
+            picture = QPixmap(iconFile(file));
+        if (picture.isNull() || picture.size() == size)
+            return picture;
+        return picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal scale = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        painter->drawPixmap(rect, pixmap(rect.size() * scale, mode, state));
+    }
+
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        return size.boundedTo(QSize(kMaxSize, kMaxSize));
+    }
+
+    // What title bars and task bars draw.
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (const int size : kIconSizes) {
+            if (size <= 48)
+                sizes << QSize(size, size);
+        }
+        return sizes;
+    }
+
+    QIconEngine *clone() const override { return new ProgramIconEngine(*this); }
+    QString key() const override { return QStringLiteral("tzk.programIcon"); }
+
+private:
+    static constexpr int kMaxSize = kIconSizes[std::size(kIconSizes) - 1];
+    std::map<int, QPixmap> m_decoded;
+};
 
 } // namespace
 
 QIcon programIcon()
 {
-    // Title bars and task bars draw 16 to 48 pixels. QIcon decodes every
-    // file it is given at once, so the larger ones are left out: the
-    // 256-pixel picture alone would cost start-up more than the window.
-    QIcon icon;
-    for (const int size : {16, 32, 48})
-        icon.addFile(iconFile(size), QSize(size, size));
-    return icon;
+    return QIcon(new ProgramIconEngine);
 }
 
 QPixmap programIcon32(qreal devicePixelRatio)
 {
     // The smallest file with a pixel for every pixel of the screen.
     const int wanted = qCeil(32 * devicePixelRatio);
-    int size = kIconSizes[std::size(kIconSizes) - 1];
-    for (const int s : kIconSizes) {
-        if (s >= wanted) {
-            size = s;
-            break;
-        }
-    }
+    const int size = iconSizeFor(wanted);
     QPixmap pixmap(iconFile(size));
     if (pixmap.isNull())
         return pixmap;

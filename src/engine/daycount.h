@@ -5,6 +5,7 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string_view>
@@ -106,12 +107,18 @@ static_assert(offset(3, 31) == 0 && offset(1, 30) == 0 && offset(1, 31) == 0);
 
 } // namespace detail
 
-// Zero-based calendar index of an English month name, exact and case-sensitive.
-constexpr std::optional<int> monthIndex(std::string_view name)
+// Zero-based calendar index of an English month name, exact and
+// case-sensitive, in 8-bit or UTF-16 characters (a QString's, through
+// QStringView::utf16).
+template <typename Char>
+constexpr std::optional<int> monthIndex(std::basic_string_view<Char> name)
 {
-    for (int i = 0; i < 12; ++i)
-        if (kMonthNames[i] == name)
+    for (int i = 0; i < 12; ++i) {
+        const std::string_view month = kMonthNames[std::size_t(i)];
+        if (std::equal(month.begin(), month.end(), name.begin(), name.end(),
+                       [](char a, Char b) { return Char(a) == b; }))
             return i;
+    }
     return std::nullopt;
 }
 
@@ -161,6 +168,7 @@ static_assert(DayCount(1900, "January", 1) == 88);
 static_assert(DayCount(1901, "March", 9) == 260);
 static_assert(DayCount(2000, "February", 29) == 11 && DayCount(2000, "March", 1) == 12);
 static_assert(!DayCount(1900, "February", 29) && !DayCount(2016, "april", 1));
+static_assert(monthIndex(std::u16string_view(u"December")) == 11 && !monthIndex(std::u16string_view(u"Decembe")));
 static_assert(checkDate(1900, 1, 29) == DateCheck::PastEndOfFebruary && checkDate(2000, 1, 29) == DateCheck::Exists);
 static_assert(checkDate(2000, 3, 31) == DateCheck::PastEndOfShortMonth && checkDate(2000, 4, 31) == DateCheck::Exists);
 

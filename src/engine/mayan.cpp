@@ -10,21 +10,10 @@ namespace tzk {
 
 ReadingRecord MayanReading;
 
-namespace {
-
-std::optional<int> monthIndex(QStringView name)
-{
-    for (int i = 0; i < 12; ++i)
-        if (name == QLatin1StringView(kMonthNames[i].data(), qsizetype(kMonthNames[i].size())))
-            return i;
-    return std::nullopt;
-}
-
-} // namespace
-
 bool CalculateReading(ReadingRecord &r)
 {
-    const auto month = monthIndex(r.birthMonth);
+    const QStringView monthName = r.birthMonth;
+    const auto month = monthIndex(std::u16string_view(monthName.utf16(), std::size_t(monthName.size())));
     const auto place = month ? DayCount(r.birthYear, *month, r.birthDay) : std::nullopt;
     if (!place) {
         // No earlier reading survives a date that cannot be placed.

@@ -79,8 +79,9 @@ bool FrmMain::ValidateEntry()
     }
 
     // The lists hold only dates in range; the engine knows which exist.
-    const int year = selectedValue(m_ui->cboYear).toInt();
-    switch (checkDate(year, m_ui->cboMonth->currentIndex(), m_ui->cboDate->currentIndex() + 1)) {
+    const QString monthName = selectedValue(m_ui->cboMonth);
+    const auto month = monthIndex(std::u16string_view(QStringView(monthName).utf16(), std::size_t(monthName.size())));
+    switch (checkDate(selectedValue(m_ui->cboYear).toInt(), month.value_or(-1), selectedValue(m_ui->cboDate).toInt())) {
     case DateCheck::Exists:
         break;
     case DateCheck::PastEndOfShortMonth:

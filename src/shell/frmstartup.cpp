@@ -57,6 +57,9 @@ FrmExitScreen *FrmStartup::exitScreen() const { return m_exitScreen; }
 
 void FrmStartup::Form_Load()
 {
+    // Every window and box from here on has the program's icon in its title
+    // bar, the boxes that can come before the main window too.
+    QApplication::setWindowIcon(programIcon());
     // Decided before any window exists; the copy already running is left alone.
     if (!m_platform.acquireSingleInstance()) {
         m_platform.message(nullptr, tr("Application is already running"), MessageIcon::Information,
@@ -68,17 +71,10 @@ void FrmStartup::Form_Load()
     // A first run asks nothing, so its date is stored once the main window
     // is painted (settle): nobody waits on the settings store to see the
     // program.
-    m_firstRunDatePending =
-        CheckUpdateReminder(m_platform, nullptr, FirstRunDate::StoreLater) == ReminderOutcome::FirstRun;
+    m_firstRunDatePending = CheckUpdateReminder(m_platform) == ReminderOutcome::FirstRun;
     showMainWindow();
     CoBrand_Randomize();
-    if (m_main) {
-        m_main->installEventFilter(this);
-        // Closed before it was ever painted (only a test is that quick).
-        connect(m_main, &QObject::destroyed, this, &FrmStartup::settle);
-    } else {
-        settle();
-    }
+    m_main->installEventFilter(this);
 }
 
 bool FrmStartup::eventFilter(QObject *watched, QEvent *event)
@@ -93,11 +89,7 @@ bool FrmStartup::eventFilter(QObject *watched, QEvent *event)
 
 void FrmStartup::settle()
 {
-    if (std::exchange(m_settled, true))
-        return;
-    // The title bar can take the icon a moment later; the first frame
-    // should not wait for it.
-    QApplication::setWindowIcon(programIcon());
+    // Unless the program is ending already, which stored it.
     if (std::exchange(m_firstRunDatePending, false))
         storeReminderDate(m_platform);
     Q_EMIT settled();

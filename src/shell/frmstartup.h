@@ -51,8 +51,8 @@ public:
     FrmExitScreen *exitScreen() const;
 
 Q_SIGNALS:
-    // The main window has been painted and what start-up leaves until then
-    // (the program icon, a first run's reminder date) is done.
+    // The main window has been painted once and what start-up leaves until
+    // then (a first run's reminder date) is done.
     void settled();
 
 protected:
@@ -68,7 +68,6 @@ private:
     QPointer<FrmExitScreen> m_exitScreen;
     bool m_ending = false;
     bool m_firstRunDatePending = false;
-    bool m_settled = false;
 };
 
 } // namespace tzk

@@ -1,7 +1,8 @@
 #include "referafriend.h"
 
+#include "translated.h"
+
 #include <QByteArray>
-#include <QCoreApplication>
 #include <QUrl>
 
 namespace tzk {
@@ -13,11 +14,6 @@ bool isFilled(const QString &value, const char *placeholder)
     return !value.isEmpty() && value != placeholderText(placeholder);
 }
 
-QString translated(const char *text)
-{
-    return QCoreApplication::translate(kReferralContext, text);
-}
-
 QString encoded(const QString &value)
 {
     return QString::fromLatin1(QUrl::toPercentEncoding(value.left(kMaxReferralFieldLength)));
@@ -27,7 +23,7 @@ QString encoded(const QString &value)
 
 QString placeholderText(const char *placeholder)
 {
-    return translated(placeholder);
+    return translated(kReferralContext, placeholder);
 }
 
 QString trimSpaces(const QString &text)
@@ -45,14 +41,17 @@ std::optional<QString> submitProblem(const Referral &r)
 {
     // Also catches two fields that are both empty.
     if (r.email == r.friendEmail)
-        return translated(QT_TRANSLATE_NOOP("tzk::ReferAFriend", "Please Enter Distinct Email Addresses"));
+        return translated(kReferralContext,
+                          QT_TRANSLATE_NOOP("tzk::ReferAFriend", "Please Enter Distinct Email Addresses"));
     for (const QString *address : {&r.email, &r.friendEmail}) {
         if (!address->contains(u'@'))
-            return translated(QT_TRANSLATE_NOOP("tzk::ReferAFriend", "Please Enter Proper Email Address"));
+            return translated(kReferralContext,
+                              QT_TRANSLATE_NOOP("tzk::ReferAFriend", "Please Enter Proper Email Address"));
     }
     for (const QString *address : {&r.email, &r.friendEmail}) {
         if (!address->contains(u'.'))
-            return translated(QT_TRANSLATE_NOOP("tzk::ReferAFriend", "Please Enter Proper Email Address"));
+            return translated(kReferralContext,
+                              QT_TRANSLATE_NOOP("tzk::ReferAFriend", "Please Enter Proper Email Address"));
     }
     return std::nullopt;
 }
@@ -60,15 +59,15 @@ std::optional<QString> submitProblem(const Referral &r)
 std::optional<QString> referralProblem(const Referral &r)
 {
     if (!isFilled(r.name, kNamePlaceholder))
-        return translated(QT_TRANSLATE_NOOP("tzk::ReferAFriend", "Please Enter Your Name"));
+        return translated(kReferralContext, QT_TRANSLATE_NOOP("tzk::ReferAFriend", "Please Enter Your Name"));
     if (!isFilled(r.email, kEmailPlaceholder))
-        return translated(QT_TRANSLATE_NOOP("tzk::ReferAFriend", "Please Enter Your Email"));
+        return translated(kReferralContext, QT_TRANSLATE_NOOP("tzk::ReferAFriend", "Please Enter Your Email"));
     if (!isFilled(r.message, kMessagePlaceholder))
-        return translated(QT_TRANSLATE_NOOP("tzk::ReferAFriend", "Please Enter Your Message"));
+        return translated(kReferralContext, QT_TRANSLATE_NOOP("tzk::ReferAFriend", "Please Enter Your Message"));
     if (!isFilled(r.friendName, kFriendNamePlaceholder))
-        return translated(QT_TRANSLATE_NOOP("tzk::ReferAFriend", "Please Enter Your Friend's Name"));
+        return translated(kReferralContext, QT_TRANSLATE_NOOP("tzk::ReferAFriend", "Please Enter Your Friend's Name"));
     if (!isFilled(r.friendEmail, kFriendEmailPlaceholder))
-        return translated(QT_TRANSLATE_NOOP("tzk::ReferAFriend", "Please Enter Your Friend's Email"));
+        return translated(kReferralContext, QT_TRANSLATE_NOOP("tzk::ReferAFriend", "Please Enter Your Friend's Email"));
     return std::nullopt;
 }
 

@@ -33,7 +33,7 @@ bool storeReminderDate(Platform &platform)
     return WriteSetting(platform, QLatin1String(kDurationKey), toReminderText(platform.today()));
 }
 
-ReminderOutcome CheckUpdateReminder(Platform &platform, QWidget *parent, FirstRunDate firstRun)
+ReminderOutcome CheckUpdateReminder(Platform &platform, QWidget *parent)
 {
     const QString key = QLatin1String(kDurationKey);
     const std::optional<QString> last = ReadSetting(platform, key);
@@ -42,11 +42,8 @@ ReminderOutcome CheckUpdateReminder(Platform &platform, QWidget *parent, FirstRu
     if (!last)
         return ReminderOutcome::StoreUnreadable;
 
-    if (last->isEmpty()) {
-        if (firstRun == FirstRunDate::StoreLater)
-            return ReminderOutcome::FirstRun;
-        return storeReminderDate(platform) ? ReminderOutcome::FirstRun : ReminderOutcome::WriteFailed;
-    }
+    if (last->isEmpty())
+        return ReminderOutcome::FirstRun;
 
     const QDate stored = fromReminderText(*last);
     if (!stored.isValid())

@@ -14,7 +14,7 @@ class Platform;
 
 // What one check did. Start-up ignores it; tests read it.
 enum class ReminderOutcome {
-    FirstRun,        // nothing stored: today stored quietly
+    FirstRun,        // nothing stored: nothing asked; the caller stores today
     Quiet,           // stored date within 14 days of today
     Declined,        // asked; No; today stored
     Accepted,        // asked; Yes; today stored, then the update page opened
@@ -28,14 +28,11 @@ enum class ReminderOutcome {
 QString toReminderText(const QDate &date);
 QDate fromReminderText(const QString &text);
 
-// When a first run's date is stored: at once, or by the caller later with
-// storeReminderDate (start-up does it once the main window is painted, so
-// that nobody waits on the settings store to see the program).
-enum class FirstRunDate { StoreNow, StoreLater };
-
-// Never stops start-up: every failure ends the check quietly.
-ReminderOutcome CheckUpdateReminder(Platform &platform, QWidget *parent = nullptr,
-                                    FirstRunDate firstRun = FirstRunDate::StoreNow);
+// Never stops start-up: every failure ends the check quietly. A first run's
+// date is left to the caller (storeReminderDate): start-up stores it once
+// the main window is painted, so that nobody waits on the settings store to
+// see the program.
+ReminderOutcome CheckUpdateReminder(Platform &platform, QWidget *parent = nullptr);
 
 // Stores today as the date of the last reminder; false when it did not
 // reach the store.

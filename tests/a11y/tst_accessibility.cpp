@@ -87,6 +87,8 @@ private Q_SLOTS:
     void mnemonicsAreUnique();
     void mnemonics_data();
     void mnemonics();
+    void enterPressesTheFocusedButton_data();
+    void enterPressesTheFocusedButton();
     void reportScrollsWithTheKeyboard();
 };
 
@@ -122,12 +124,12 @@ void TestAccessibility::namesRolesAndDescriptions_data()
     row("main", "cmdCalculate", QStringLiteral("Get Mayan Astrology Result"), QAccessible::Button);
     row("main", "Label14",
         QStringLiteral("The Most Popular Online Tessaly Discussion Forum. Click Here To Visit www.tessalyforum.com Now."),
-        QAccessible::StaticText, homeLink);
+        QAccessible::Link, homeLink);
     // A doubled ampersand in the design shows, and reads, as one.
     row("main", "lblCobrand",
         QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
                        "site's name &  link here. See \"Help\" for details.    Click Here for more info on co-branding."),
-        QAccessible::StaticText, QStringLiteral("Link: opens the page about co-branding in your web browser"));
+        QAccessible::Link, QStringLiteral("Link: opens the page about co-branding in your web browser"));
 
     row("result", "picDaySign", QStringLiteral("Day sign: Night"), QAccessible::Graphic,
         QStringLiteral("Picture of the day sign Night"));
@@ -144,7 +146,7 @@ void TestAccessibility::namesRolesAndDescriptions_data()
         QStringLiteral("The reading as a printable report"));
     row("report", "cmdPrint", QStringLiteral("Print"), QAccessible::Button,
         QStringLiteral("Prints the report on the default printer"));
-    row("report", "Label1", QStringLiteral("Click Here To Visit www.tessalyforum.com Now"), QAccessible::StaticText,
+    row("report", "Label1", QStringLiteral("Click Here To Visit www.tessalyforum.com Now"), QAccessible::Link,
         homeLink);
 
     row("about", "picIcon", QStringLiteral("Tzolkara icon"), QAccessible::Graphic,
@@ -215,6 +217,9 @@ void TestAccessibility::everyControlIsDescribed()
         } else if (qobject_cast<LinkLabel *>(control)) {
             QVERIFY2(!name.isEmpty(), qPrintable(what));
             QVERIFY2(description.startsWith(QLatin1String("Link: opens ")), qPrintable(what));
+            QCOMPARE(iface->role(), QAccessible::Link);
+            QVERIFY2(iface->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()),
+                     qPrintable(what));
         } else if (label && !label->pixmap().isNull()) {
             QCOMPARE(iface->role(), QAccessible::Graphic);
             QVERIFY2(!name.isEmpty() && !description.isEmpty(), qPrintable(what));
@@ -229,9 +234,9 @@ void TestAccessibility::everyControlIsDescribed()
     QVERIFY(checked >= 3); // the sweep found the window's controls at all
 }
 
-// Qt on Linux reads out a drop-down list's entry as its name and finds the
-// caption through label relations; other systems read the accessible
-// name. The description reaches all of them.
+// Qt on Linux would read out a drop-down list's entry as its name; these
+// lists are named for what they ask on every system, with the entry as
+// their value. The description reaches all of them.
 void TestAccessibility::listsAreLabelled()
 {
     OpenWindow w(QStringLiteral("main"));
@@ -242,6 +247,8 @@ void TestAccessibility::listsAreLabelled()
     for (const auto &l : lists) {
         QWidget *list = child(w.window, l.list);
         QCOMPARE(list->accessibleName(), QLatin1String(l.name));
+        QCOMPARE(accessible(w.window, l.list)->text(QAccessible::Name), QLatin1String(l.name)); // not its entry
+        QCOMPARE(accessible(w.window, l.list)->role(), QAccessible::ComboBox);
         QVERIFY(!accessible(w.window, l.list)->text(QAccessible::Description).isEmpty());
     }
     QCOMPARE(accessible(w.window, "cboYear")->text(QAccessible::Value), QStringLiteral("1900"));
@@ -416,6 +423,41 @@ void TestAccessibility::mnemonics()
     }
     // A button pressed by its mnemonic answers after its click animation.
     QTRY_COMPARE(::effects(w), effects);
+}
+
+void TestAccessibility::enterPressesTheFocusedButton_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QStringList>("effects");
+
+    QTest::newRow("main Calculate") << "main" << "cmdCalculate" << int(Qt::Key_Return)
+                                    << QStringList{"nav showResult", "nav showExit", "nav hideExit"};
+    QTest::newRow("main Open, keypad Enter") << "main" << "cmdOpen" << int(Qt::Key_Enter) << QStringList{"open dialog"};
+    QTest::newRow("result Back") << "result" << "cmdBack" << int(Qt::Key_Return)
+                                 << QStringList{"nav showMain", "nav showExit", "nav hideExit"};
+    QTest::newRow("report Print") << "report" << "cmdPrint" << int(Qt::Key_Return) << QStringList{"print"};
+    QTest::newRow("exit Exit") << "exit" << "cmdClose" << int(Qt::Key_Return) << QStringList{"nav end"};
+    // Enter in a field presses nothing.
+    QTest::newRow("main name field") << "main" << "txtName" << int(Qt::Key_Return) << QStringList{};
+}
+
+void TestAccessibility::enterPressesTheFocusedButton()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, button);
+    QFETCH(int, key);
+    QFETCH(QStringList, effects);
+
+    OpenWindow w(window);
+    if (window == QLatin1String("main"))
+        fillEntry(w.window, QStringLiteral("Ann"), QStringLiteral("March"), 14, 1975);
+    QVERIFY(w.showActive());
+    QWidget *target = child(w.window, qPrintable(button));
+    target->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(target, Qt::Key(key));
+    QCOMPARE(::effects(w), effects);
 }
 
 void TestAccessibility::reportScrollsWithTheKeyboard()

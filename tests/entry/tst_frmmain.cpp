@@ -68,7 +68,7 @@ void TestFrmMain::cleanup()
 void TestFrmMain::opensWithFirstEntriesAndEmptyName()
 {
     QCOMPARE(m_window->objectName(), QStringLiteral("frmMain"));
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("Tzolkara v1.95"));
+    QCOMPARE(m_window->windowTitle(), designCaption());
     QCOMPARE(m_window->centralWidget()->size(), QSize(479, 225));
     QVERIFY(m_window->centralWidget()->autoFillBackground());
     QCOMPARE(m_window->centralWidget()->palette().color(QPalette::Window), QColor(128, 0, 128));

@@ -1,3 +1,4 @@
+#include "design.h"
 #include "drive.h"
 #include "fakeplatform.h"
 #include "filesizelimit.h"
@@ -118,7 +119,7 @@ void TestFrmSave::captionsColoursAndOrder()
     FakePlatform platform;
     FrmSave w(platform);
     QCOMPARE(w.objectName(), "frmSave");
-    QCOMPARE(w.windowTitle(), "Tzolkara v1.95");
+    QCOMPARE(w.windowTitle(), test::designCaption());
     QCOMPARE(w.minimumSize(), QSize(515, 520));
     QCOMPARE(w.maximumSize(), QSize(515, 520));
     QVERIFY(!w.testAttribute(Qt::WA_DeleteOnClose));

@@ -4,6 +4,7 @@
 #include "fakeplatform.h"
 #include "frmexitscreen.h"
 #include "links.h"
+#include "design.h"
 #include "drive.h"
 #include "fakenavigator.h"
 
@@ -110,7 +111,7 @@ void TestExitScreen::windowDesign()
 {
     Screen s;
     QCOMPARE(s.window.objectName(), QStringLiteral("frmExitScreen"));
-    QCOMPARE(s.window.windowTitle(), QStringLiteral("Tzolkara v1.95"));
+    QCOMPARE(s.window.windowTitle(), test::designCaption());
     QCOMPARE(s.window.size(), QSize(741, 315));
     QCOMPARE(s.window.minimumSize(), s.window.maximumSize());
     QVERIFY(s.window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));

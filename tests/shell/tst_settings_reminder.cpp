@@ -107,6 +107,7 @@ void TestSettingsReminder::realStoreRoundTrip()
     QCOMPARE(ReadSetting(platform, QStringLiteral("Probe")), std::optional<QString>(digits));
 
     QCOMPARE(CheckUpdateReminder(platform), ReminderOutcome::FirstRun);
+    QVERIFY(storeReminderDate(platform));
     QCOMPARE(ReadSetting(platform, QStringLiteral("Duration")),
              std::optional<QString>(kFixedToday.toString(Qt::ISODate)));
     QCOMPARE(CheckUpdateReminder(platform), ReminderOutcome::Quiet);
@@ -127,6 +128,8 @@ void TestSettingsReminder::firstRunStoresTodayQuietly()
     platform.date = QDate(2026, 12, 8);
     QCOMPARE(CheckUpdateReminder(platform), ReminderOutcome::FirstRun);
     QVERIFY(platform.messages.isEmpty());
+    QVERIFY(platform.store.isEmpty()); // left to the caller
+    QVERIFY(storeReminderDate(platform));
     QCOMPARE(platform.store.keys(), QStringList{durationSlot()});
     QCOMPARE(storedText(platform), QStringLiteral("2026-12-08"));
     QVERIFY(!platform.store.first().contains(QStringLiteral("2026")));
@@ -246,7 +249,8 @@ void TestSettingsReminder::unwritableStoreNeverOpensThePage()
 {
     FakePlatform empty;
     empty.settingsWritable = false;
-    QCOMPARE(CheckUpdateReminder(empty), ReminderOutcome::WriteFailed);
+    QCOMPARE(CheckUpdateReminder(empty), ReminderOutcome::FirstRun);
+    QVERIFY(!storeReminderDate(empty));
     QVERIFY(empty.messages.isEmpty());
     QVERIFY(empty.store.isEmpty());
 

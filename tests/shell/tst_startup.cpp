@@ -36,6 +36,7 @@ void TestStartup::secondCopyIsRefusedBeforeAnyWindow()
     QCOMPARE(platform.messageTexts(), QStringList{"Application is already running"});
     QCOMPARE(platform.messages[0].icon, MessageIcon::Information);
     QCOMPARE(platform.messages[0].buttons, MessageButtons::Ok);
+    QCOMPARE(QApplication::windowIcon().pixmap(QSize(48, 48), 1.0).size(), QSize(48, 48)); // its box has the icon
     QCOMPARE(platform.ends, 1);
     QCOMPARE(platform.seeds, 0);
     QVERIFY(platform.store.isEmpty()); // no reminder ran

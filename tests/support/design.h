@@ -5,6 +5,7 @@
 #pragma once
 
 #include "drive.h"
+#include "version.h"
 
 #include <QAbstractButton>
 #include <QColor>
@@ -17,6 +18,12 @@
 #include <QTest>
 
 namespace tzk::test {
+
+// Every window's caption: the program's name and the version the build sets.
+inline QString designCaption()
+{
+    return QStringLiteral("Tzolkara v") + QLatin1String(kVersion);
+}
 
 enum FontStyle { Regular = 0, Bold = 1, Underline = 2 };
 

@@ -1,5 +1,6 @@
 // The About window: how it closes, where its links go, and its design.
 #include "abouttext.h"
+#include "design.h"
 #include "drive.h"
 #include "fakeplatform.h"
 #include "frmabout.h"
@@ -91,7 +92,7 @@ void TestFrmAbout::design()
     QWidget opener;
     FrmAbout about(platform, &opener);
     QCOMPARE(about.objectName(), QStringLiteral("frmAbout"));
-    QCOMPARE(about.windowTitle(), QStringLiteral("Tzolkara v1.95"));
+    QCOMPARE(about.windowTitle(), test::designCaption());
     QCOMPARE(about.size(), QSize(466, 219));
     QCOMPARE(about.minimumSize(), about.maximumSize());
     QVERIFY(!about.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));

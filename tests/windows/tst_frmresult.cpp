@@ -267,7 +267,7 @@ void TestFrmResult::layoutAndKeyboardOrder()
 {
     open(1975, "March", 14);
     QCOMPARE(m_window->objectName(), QStringLiteral("frmMayanResult"));
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("Tzolkara v1.95"));
+    QCOMPARE(m_window->windowTitle(), designCaption());
     QCOMPARE(m_window->centralWidget()->size(), QSize(648, 510));
     QVERIFY(m_window->centralWidget()->autoFillBackground());
     QCOMPARE(m_window->centralWidget()->palette().color(QPalette::Window), QColor(192, 255, 255));
@@ -280,6 +280,19 @@ void TestFrmResult::layoutAndKeyboardOrder()
             w = w->nextInFocusChain();
         while (!(w->focusPolicy() & Qt::TabFocus));
         QCOMPARE(w->objectName(), QLatin1String(next));
+    }
+    // A picture with the focus shows it by a mark over its edge.
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QTest::keyClick(m_window->focusWidget(), Qt::Key_Tab); // cmdSave
+    for (const char *picture : {"picGalacticTone", "picDaySign"}) {
+        QWidget *box = child(m_window, picture);
+        const QImage plain = box->grab().toImage();
+        QTest::keyClick(m_window->focusWidget(), Qt::Key_Tab);
+        QCOMPARE(m_window->focusWidget(), box);
+        const QImage marked = box->grab().toImage();
+        QVERIFY2(marked != plain, picture);
+        QCOMPARE(marked.pixel(marked.rect().center()), plain.pixel(plain.rect().center()));
     }
     // The full-brand banner lies in front on this window.
     QCOMPARE(child(m_window, "Frame5")->childAt(QPoint(50, 30))->objectName(), QStringLiteral("lblFullBrand"));
