@@ -129,10 +129,12 @@ std::optional<QByteArray> iniValue(const QString &value)
 // which fails if anything has appeared there meanwhile, so no store is
 // ever half-written or replaced here. Neither QSettings' lock nor its
 // syncs to disk are needed: only this program writes the store, one copy
-// per user, and it writes no other file here. The date is a reminder, not
-// the user's data: a power cut can lose the new file (or leave it empty),
-// and the next start is then a first run again. False where this way
-// does not apply; the caller then writes through QSettings.
+// per user, and where a lock file is there at all QSettings is left to
+// deal with it. The date is a reminder, not the user's data: a power cut
+// can lose the new file (or leave it empty), and the next start is then a
+// first run again. False where this way does not apply (the file is there,
+// or the text needs escapes QSettings alone writes); the caller then
+// writes through QSettings.
 bool createStore(const QString &file, const QString &section, const QString &key, const QString &value)
 {
     const std::optional<QByteArray> sectionText = iniKey(section);
