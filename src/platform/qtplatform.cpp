@@ -25,6 +25,11 @@
 
 #include <algorithm>
 
+#ifndef Q_OS_WIN
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 namespace tzk {
 
 namespace {
@@ -77,6 +82,85 @@ bool storeLockIsFree(const QString &storeFile)
         return false;
     probe.unlock();
     return true;
+}
+#endif
+
+#ifndef Q_OS_WIN
+// A key or section as QSettings writes it in an INI file; nothing for a
+// name that holds a '/' (a sub-key) or the section QSettings names itself.
+std::optional<QByteArray> iniKey(const QString &name)
+{
+    if (name.isEmpty() || name.contains(QLatin1Char('/'))
+        || name.compare(QLatin1String("General"), Qt::CaseInsensitive) == 0)
+        return std::nullopt;
+    QByteArray out;
+    for (const QChar c : name) {
+        const char16_t u = c.unicode();
+        if (u < 0x80 && (QChar::isLetterOrNumber(u) || u == '_' || u == '-' || u == '.'))
+            out += char(u);
+        else if (u <= 0xFF) // "%E9", "%U20AC"
+            out += '%' + QByteArray::number(u, 16).toUpper().rightJustified(2, '0');
+        else
+            out += "%U" + QByteArray::number(u, 16).toUpper().rightJustified(4, '0');
+    }
+    return out;
+}
+
+// A text value as QSettings writes it; nothing for one that needs quotes,
+// control escapes or the '@' of its typed values.
+std::optional<QByteArray> iniValue(const QString &value)
+{
+    if (value.isEmpty() || value.startsWith(QLatin1Char('@')) || value.startsWith(QLatin1Char(' '))
+        || value.endsWith(QLatin1Char(' ')))
+        return std::nullopt;
+    QString escaped;
+    for (const QChar c : value) {
+        if (c.unicode() < 0x20 || c.isSurrogate() || QStringView(u";,=").contains(c))
+            return std::nullopt;
+        if (c == QLatin1Char('\\') || c == QLatin1Char('"'))
+            escaped += QLatin1Char('\\');
+        escaped += c;
+    }
+    return escaped.toUtf8();
+}
+
+// The first write to a store that is not there yet (a first run's date):
+// the whole file is made beside it and then linked in under its name,
+// which fails if anything has appeared there meanwhile, so no store is
+// ever half-written or replaced here. Neither QSettings' lock nor its
+// syncs to disk are needed: only this program writes the store, one copy
+// per user, and where a lock file is there at all QSettings is left to
+// deal with it. The date is a reminder, not the user's data: a power cut
+// can lose the new file (or leave it empty), and the next start is then a
+// first run again. False where this way does not apply (the file is there,
+// or the text needs escapes QSettings alone writes); the caller then
+// writes through QSettings.
+bool createStore(const QString &file, const QString &section, const QString &key, const QString &value)
+{
+    const std::optional<QByteArray> sectionText = iniKey(section);
+    const std::optional<QByteArray> keyText = iniKey(key);
+    const std::optional<QByteArray> valueText = iniValue(value);
+    const QString lock = file + QStringLiteral(".lock");
+    if (!sectionText || !keyText || !valueText || QFileInfo::exists(file) || QFileInfo(file).isSymLink()
+        || QFileInfo::exists(lock) || QFileInfo(lock).isSymLink() || !QDir().mkpath(QFileInfo(file).absolutePath()))
+        return false;
+    const QByteArray bytes = '[' + *sectionText + "]\n" + *keyText + '=' + *valueText + '\n';
+    const QByteArray target = QFile::encodeName(file);
+    const QByteArray made = target + '.' + QByteArray::number(QCoreApplication::applicationPid()) + ".new";
+    const int fd = ::open(made.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n <= 0)
+            break;
+        done += n;
+    }
+    const bool whole = ::close(fd) == 0 && done == bytes.size();
+    const bool linked = whole && ::link(made.constData(), target.constData()) == 0;
+    ::unlink(made.constData());
+    return linked;
 }
 #endif
 
@@ -284,6 +368,8 @@ bool QtPlatform::writeSetting(const QString &section, const QString &key, const 
     if (!store || store->status() != QSettings::NoError || !store->isWritable())
         return false;
 #ifndef Q_OS_WIN
+    if (createStore(store->fileName(), section, key, value))
+        return true;
     if (!storeLockIsFree(store->fileName()))
         return false;
 #endif

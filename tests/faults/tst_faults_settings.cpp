@@ -163,6 +163,8 @@ private Q_SLOTS:
     void garbageInTheStore();
     void storeThatCannotBeWrittenAtOnce_data();
     void storeThatCannotBeWrittenAtOnce();
+    void newStoreHoldsWhatQtWrites_data();
+    void newStoreHoldsWhatQtWrites();
     void fullDiskKeepsTheReminderDue();
     void fileDialogsWriteNothing();
     void fileDialogsStartInDocumentsThenTheLastFolder();
@@ -294,6 +296,37 @@ void TestFaultsSettings::storeThatCannotBeWrittenAtOnce()
     }
     QCOMPARE(snapshot(folder), before);
     chmod(folderName.constData(), 0755);
+}
+
+void TestFaultsSettings::newStoreHoldsWhatQtWrites_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    // Every character a scrambled text can hold, as key and as value; then
+    // texts the program never stores, which QSettings itself writes.
+    QByteArray codes;
+    for (int c = kScrambleShift; c < 256; ++c)
+        codes += char(c);
+    QTest::newRow("a scrambled date") << ScrambleText(QLatin1String(kDurationKey)) << ScrambleText("2026-12-08");
+    QTest::newRow("every scrambled character") << fromCodePage(codes) << fromCodePage(codes);
+    QTest::newRow("quotes, separators, blanks") << "General" << " x;y,\"z\"= ";
+    QTest::newRow("sub-key, typed, control") << "a/b" << "@t\x01";
+}
+
+void TestFaultsSettings::newStoreHoldsWhatQtWrites()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    const QString path = scratchName(m_scratch.path());
+    {
+        QSettings s(path, QSettings::IniFormat);
+        s.setValue(QStringLiteral("Settings/") + key, value);
+    }
+    RecordingPlatform platform;
+    QVERIFY(platform.writeSetting(QStringLiteral("Settings"), key, value));
+    QCOMPARE(fileBytes(ownStore()), fileBytes(path)); // and nothing left beside it:
+    QCOMPARE(QDir(storeFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{QFileInfo(ownStore()).fileName()});
 }
 
 void TestFaultsSettings::fullDiskKeepsTheReminderDue()
