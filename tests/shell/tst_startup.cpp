@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QIcon>
 #include <QSignalSpy>
 
 
@@ -61,6 +62,7 @@ void TestStartup::startShowsMainWindowWithOneBannerInFront()
     QFETCH(int, drawn);
     QFETCH(QString, front);
 
+    QApplication::setWindowIcon(QIcon()); // so that each start must set it
     FakePlatform platform;
     platform.randoms.enqueue(random);
     FrmStartup startup(platform);
