@@ -390,7 +390,7 @@ void TestFaultsSettings::fileDialogsStartInDocumentsThenTheLastFolder()
         if (startedIn.size() == 1) {
             dialog->setDirectory(QFileInfo(chosen).absolutePath());
             QTest::keyClicks(child<QLineEdit>(dialog, "fileNameEdit"), QFileInfo(chosen).fileName());
-            dialog->accept();
+            static_cast<QDialog *>(dialog)->accept(); // protected in QFileDialog
         }
         if (dialog->isVisible())
             dialog->reject(); // the second, or a first that would not save
