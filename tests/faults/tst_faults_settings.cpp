@@ -10,6 +10,7 @@
 // the first reader there, so repeated starts in one process would not be
 // what the person gets.
 #include "testfiles.h"
+#include "drive.h"
 #include "filesizelimit.h"
 #include "fixeddayplatform.h"
 #include "probe.h"
@@ -22,15 +23,14 @@
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
-#include <QPointer>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSettings>
 #include <QFileDialog>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
+#include <functional>
 #include <sys/stat.h>
 
 using namespace tzk;
@@ -149,6 +149,29 @@ QString snapshot(const QString &path)
         entries << name + QLatin1Char('=') + snapshot(path + QLatin1Char('/') + name);
     return QLatin1Char('{') + entries.join(QLatin1Char(',')) + QLatin1Char('}');
 }
+
+// Answers each file dialog as it is shown, from the dialog's own event
+// loop, the way a person would: never on a clock.
+class DialogAnswerer : public QObject
+{
+public:
+    explicit DialogAnswerer(std::function<void(QFileDialog *)> answer)
+        : m_answer(std::move(answer))
+    {
+        qApp->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *dialog = qobject_cast<QFileDialog *>(watched);
+        if (dialog && event->type() == QEvent::Show)
+            QMetaObject::invokeMethod(dialog, [this, dialog] { m_answer(dialog); }, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    std::function<void(QFileDialog *)> m_answer;
+};
 
 } // namespace
 
@@ -370,16 +393,10 @@ void TestFaultsSettings::fileDialogsWriteNothing()
     const QString before = snapshot(config);
     QtPlatform platform;
     int closed = 0;
-    QTimer closer;
-    connect(&closer, &QTimer::timeout, this, [&closed] {
-        for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (auto *dialog = qobject_cast<QFileDialog *>(w); dialog && dialog->isVisible()) {
-                dialog->reject();
-                ++closed;
-            }
-        }
+    const DialogAnswerer cancel([&closed](QFileDialog *dialog) {
+        dialog->reject();
+        ++closed;
     });
-    closer.start(50);
     const FileDialogOptions options{QStringLiteral("Tzolkara"), QStringLiteral("Mayan Astrology (*.man)"),
                                     QStringLiteral("man")};
     QCOMPARE(platform.openFileName(nullptr, options), std::nullopt);
@@ -401,33 +418,16 @@ void TestFaultsSettings::fileDialogsStartInDocumentsThenTheLastFolder()
     // Each dialog says where it starts; in the first the person picks a
     // file elsewhere and then saves, the second is cancelled.
     QStringList startedIn;
-    QPointer<QFileDialog> seen;
-    int ticks = 0;
-    QTimer answer;
-    connect(&answer, &QTimer::timeout, this, [&] {
-        for (QWidget *w : QApplication::topLevelWidgets()) {
-            auto *dialog = qobject_cast<QFileDialog *>(w);
-            if (!dialog || !dialog->isVisible())
-                continue;
-            if (dialog != seen) {
-                seen = dialog;
-                startedIn << dialog->directory().absolutePath();
-                if (startedIn.size() == 1)
-                    dialog->setDirectory(QFileInfo(chosen).absolutePath());
-                else
-                    dialog->reject();
-            } else if (++ticks < 20) {
-                // The folder is open now: the name typed, then Save.
-                auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-                if (name && name->text().isEmpty())
-                    QTest::keyClicks(name, QFileInfo(chosen).fileName());
-                static_cast<QDialog *>(dialog)->accept();
-            } else {
-                dialog->reject(); // never wait for ever
-            }
+    const DialogAnswerer answer([&](QFileDialog *dialog) {
+        startedIn << dialog->directory().absolutePath();
+        if (startedIn.size() == 1) {
+            dialog->setDirectory(QFileInfo(chosen).absolutePath());
+            QTest::keyClicks(child<QLineEdit>(dialog, "fileNameEdit"), QFileInfo(chosen).fileName());
+            static_cast<QDialog *>(dialog)->accept(); // protected in QFileDialog
         }
+        if (dialog->isVisible())
+            dialog->reject(); // the second, or a first that would not save
     });
-    answer.start(50);
     QtPlatform platform;
     const FileDialogOptions options{QStringLiteral("Tzolkara"), QStringLiteral("PDF Files (*.pdf)"),
                                     QStringLiteral("pdf")};

@@ -3,19 +3,10 @@
 #include "filesizelimit.h"
 #include "readingfile.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
-
-#include <atomic>
-#include <cstdio>
-#include <fcntl.h>
-#include <memory>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace tzk;
 using tzk::test::fileBytes;
@@ -47,7 +38,6 @@ private Q_SLOTS:
     void refused();
     void readIsBoundedToFourLines();
     void refusedPaths();
-    void readNeverWaitsOnAPipeSwappedIn();
     void failedWritesLeaveTheOldFile();
     void readingFileEnding();
 
@@ -147,45 +137,6 @@ void TestReadingFile::refusedPaths()
     for (const QString &path : {m_dir.filePath("missing.man"), m_dir.filePath("folder.man"), QString("/dev/zero"),
                                 QString()})
         QVERIFY2(!readReadingFile(path), qPrintable(path));
-}
-
-void TestReadingFile::readNeverWaitsOnAPipeSwappedIn()
-{
-    // The file and a named pipe change places over and over while it is
-    // read: each read gives the reading or nothing, and none waits for a
-    // writer to come to the pipe.
-    const QString path = m_dir.filePath("swapped.man"), other = m_dir.filePath("swapped.fifo");
-    QVERIFY(putFile(path, kExample));
-    QCOMPARE(mkfifo(QFile::encodeName(other).constData(), 0644), 0);
-    const QByteArray a = QFile::encodeName(path), b = QFile::encodeName(other);
-    if (renameat2(AT_FDCWD, a.constData(), AT_FDCWD, b.constData(), RENAME_EXCHANGE) != 0)
-        QSKIP("This file system cannot exchange two names at once");
-
-    std::atomic<bool> done = false;
-    std::atomic<int> wrong = 0;
-    std::unique_ptr<QThread> reader(QThread::create([&] {
-        for (int i = 0; i < 3000; ++i) {
-            const auto lines = readReadingFile(path);
-            if (lines && *lines != kExampleLines)
-                ++wrong;
-        }
-        done = true;
-    }));
-    reader->start();
-    const QDeadlineTimer deadline(30000);
-    while (!done && !deadline.hasExpired())
-        renameat2(AT_FDCWD, a.constData(), AT_FDCWD, b.constData(), RENAME_EXCHANGE);
-    const bool waited = !done;
-    // A read stuck on the pipe is let go: a writer comes and leaves.
-    while (!reader->wait(100)) {
-        for (const QByteArray &name : {a, b}) {
-            const int fd = ::open(name.constData(), O_WRONLY | O_NONBLOCK);
-            if (fd >= 0)
-                ::close(fd);
-        }
-    }
-    QVERIFY2(!waited, "a read waited on the pipe");
-    QCOMPARE(wrong.load(), 0);
 }
 
 void TestReadingFile::failedWritesLeaveTheOldFile()

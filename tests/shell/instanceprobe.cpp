@@ -6,9 +6,10 @@
 #include "frmstartup.h"
 
 #include <QApplication>
-#include <QTimer>
+#include <QSocketNotifier>
 
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -44,7 +45,14 @@ int main(int argc, char *argv[])
         std::printf("main window shown\n");
         std::fflush(stdout);
     });
-    // Runs until killed, or for a minute at most.
-    QTimer::singleShot(60000, &app, &QApplication::quit);
+    // Runs until killed, or until the test that started it is gone: its
+    // end of the input pipe closes. (A time limit would let a slow test
+    // see a second copy run.)
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QObject::connect(&input, &QSocketNotifier::activated, &app, [] {
+        char byte;
+        if (::read(STDIN_FILENO, &byte, 1) <= 0)
+            QApplication::quit();
+    });
     return QApplication::exec();
 }

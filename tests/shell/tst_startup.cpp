@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QIcon>
 #include <QSignalSpy>
 
 
@@ -62,6 +63,7 @@ void TestStartup::startShowsMainWindowWithOneBannerInFront()
     QFETCH(int, drawn);
     QFETCH(QString, front);
 
+    QApplication::setWindowIcon(QIcon()); // so that each start must set it
     FakePlatform platform;
     platform.randoms.enqueue(random);
     FrmStartup startup(platform);
