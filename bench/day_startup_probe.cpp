@@ -3,8 +3,6 @@
 //   bench/startup.sh 31 build/bench/bench tzk_day_startup_probe
 #include "frmday.h"
 #include "qtplatform.h"
-#include "translation.h"
-#include "windowstyle.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -30,10 +28,7 @@ int main(int argc, char *argv[])
 {
     // The same steps as src/day/main.cpp.
     QApplication app(argc, argv);
-    QGuiApplication::setDesktopFileName(QStringLiteral("com.tessalyforum.Tzolkara"));
-    tzk::installTranslation();
-    tzk::installFontStandIns();
-    QApplication::setWindowIcon(tzk::programIcon());
+    tzk::prepareDayApplication();
     tzk::QtPlatform platform;
     tzk::FrmDay window(platform, QApplication::arguments().mid(1));
     QuitOnPaint quitOnPaint;

@@ -5,8 +5,10 @@
 #include "mayan.h"
 #include "platform.h"
 #include "regularfile.h"
+#include "translation.h"
 #include "windowstyle.h"
 
+#include <QApplication>
 #include <QDateTime>
 #include <QEvent>
 #include <QRegularExpression>
@@ -15,6 +17,15 @@
 #include <string_view>
 
 namespace tzk {
+
+void prepareDayApplication()
+{
+    // Lets Wayland desktops match the window to the launcher it came from.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.tessalyforum.Tzolkara"));
+    installTranslation();
+    installFontStandIns();
+    QApplication::setWindowIcon(programIcon());
+}
 
 namespace {
 

@@ -31,6 +31,11 @@ struct DayArgument {
 // `arguments` without the program name: nothing, or one date YYYY-MM-DD.
 DayArgument parseDayArgument(const QStringList &arguments);
 
+// What the program sets before its window: the desktop file it belongs to,
+// the translation, the fonts and the icon. The start-up probe takes the
+// same steps.
+void prepareDayApplication();
+
 class FrmDay : public QWidget
 {
     Q_OBJECT
