@@ -1,0 +1,68 @@
+// Every text fits its box, in English and in each shipped translation.
+// CTest runs this at 100%, 150% and 200% (QT_SCALE_FACTOR). The windows
+// keep their designed boxes and fonts in every language, so a translation
+// that runs long must be shortened; a failure names the control.
+#include "textfit.h"
+#include "windows.h"
+#include "windowstyle.h"
+
+#include <QTranslator>
+#include <QtTest>
+
+using namespace tzk;
+using namespace tzk::test;
+
+class TestTextFit : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void everyTextFits_data();
+    void everyTextFits();
+};
+
+void TestTextFit::initTestCase()
+{
+    installFontStandIns();
+}
+
+void TestTextFit::everyTextFits_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("day"); // of March 1975, for the result window
+    for (const char *language : {"en", "es"}) {
+        for (const QString &window : kWindowNames)
+            QTest::addRow("%s %s", language, qPrintable(window)) << QString::fromLatin1(language) << window << 14;
+        // Twenty days in a row bring every sign, and every tone at least once.
+        for (int day = 1; day <= 20; ++day) {
+            const ReadingRecord r = calculatedRecord(QStringLiteral("Ann"), 1975, QStringLiteral("March"), day);
+            QTest::addRow("%s result %s %d", language, qPrintable(r.englishName), int(r.galacticTone))
+                << QString::fromLatin1(language) << QStringLiteral("result") << day;
+        }
+    }
+}
+
+void TestTextFit::everyTextFits()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, window);
+    QFETCH(int, day);
+    QTranslator translation;
+    if (language != QLatin1String("en")) {
+        // es_MX finds tzolkara_es.qm as a user in Mexico would.
+        QVERIFY(translation.load(QLocale(language + QStringLiteral("_MX")), QStringLiteral("tzolkara"),
+                                 QStringLiteral("_"), QStringLiteral(TZK_TRANSLATIONS_DIR)));
+        QCoreApplication::installTranslator(&translation);
+    }
+    setBirth(1975, "March", day);
+    OpenWindow w(window);
+    w.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.window));
+    const QStringList cut = cutOffTexts(w.window);
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+}
+
+QTEST_MAIN(TestTextFit)
+#include "tst_textfit.moc"
