@@ -126,17 +126,18 @@ void checkPlaceholders(Findings &f, QWidget *window)
         opt.lineWidth = e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, e);
         const QRect box = e->style()->subElementRect(QStyle::SE_LineEditContents, &opt, e)
                               .adjusted(kLineEditMargin, 0, -kLineEditMargin, 0);
-        if (!e->placeholderText().isEmpty())
-            f.checkLine(e, e->placeholderText(), box);
+        // A hint may be the field's text as well as its placeholder.
+        for (const QString &text : {e->text(), e->placeholderText()})
+            f.checkLine(e, text, box);
     }
     for (const QPlainTextEdit *e : window->findChildren<QPlainTextEdit *>()) {
         const int m = qCeil(e->document()->documentMargin());
         const QRect box = e->viewport()->rect().adjusted(m, m, -m, -m);
-        const QSize need = e->fontMetrics()
-                               .boundingRect(QRect(0, 0, box.width(), kUnbounded), Qt::TextWordWrap,
-                                             e->placeholderText())
-                               .size();
-        f.check(e, e->placeholderText(), need, box);
+        for (const QString &text : {e->toPlainText().trimmed(), e->placeholderText()}) {
+            const QRect need = e->fontMetrics().boundingRect(QRect(0, 0, box.width(), kUnbounded),
+                                                              Qt::TextWordWrap, text);
+            f.check(e, text, need.size(), box);
+        }
     }
 }
 

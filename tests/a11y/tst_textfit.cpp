@@ -31,10 +31,13 @@ void TestTextFit::everyTextFits_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("window");
-    QTest::addColumn<int>("day"); // of March 1975, for the result window
+    QTest::addColumn<int>("variant"); // the result window's day of March 1975; the exit screen's text
     for (const char *language : {"en", "es"}) {
         for (const QString &window : kWindowNames)
-            QTest::addRow("%s %s", language, qPrintable(window)) << QString::fromLatin1(language) << window << 14;
+            QTest::addRow("%s %s", language, qPrintable(window)) << QString::fromLatin1(language) << window << 0;
+        for (int text = 1; text <= 3; ++text) // the first is in the row above
+            QTest::addRow("%s exit text %d", language, text + 1)
+                << QString::fromLatin1(language) << QStringLiteral("exit") << text;
         // Twenty days in a row bring every sign, and every tone at least once.
         for (int day = 1; day <= 20; ++day) {
             const ReadingRecord r = calculatedRecord(QStringLiteral("Ann"), 1975, QStringLiteral("March"), day);
@@ -48,7 +51,7 @@ void TestTextFit::everyTextFits()
 {
     QFETCH(QString, language);
     QFETCH(QString, window);
-    QFETCH(int, day);
+    QFETCH(int, variant);
     QTranslator translation;
     if (language != QLatin1String("en")) {
         // es_MX finds tzolkara_es.qm as a user in Mexico would.
@@ -56,8 +59,8 @@ void TestTextFit::everyTextFits()
                                  QStringLiteral("_"), QStringLiteral(TZK_TRANSLATIONS_DIR)));
         QCoreApplication::installTranslator(&translation);
     }
-    setBirth(1975, "March", day);
-    OpenWindow w(window);
+    setBirth(1975, "March", window == QLatin1String("result") && variant > 0 ? variant : 14);
+    OpenWindow w(window, variant % 4 / 4.0 + 0.1);
     w.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.window));
     const QStringList cut = cutOffTexts(w.window);
