@@ -25,6 +25,6 @@ inline constexpr std::array<std::string_view, 20> kFamousPersons{{
     QT_TRANSLATE_NOOP("Catalogue", "Julia Child, B.B. King"), // 17 Deer
     QT_TRANSLATE_NOOP("Catalogue", "Toni Morrison, Jimi Hendrix"), // 18 Star
     QT_TRANSLATE_NOOP("Catalogue", "Gary Cooper, Katherine Johnson"), // 19 Offering
-    QT_TRANSLATE_NOOP("Catalogue", "Bob Marley, Yayoi Kusama"), // 20 Dog
+    QT_TRANSLATE_NOOP("Catalogue", "Bob Marley, Setsuko Hara"), // 20 Dog
 }};
 } // namespace tzk

@@ -10,16 +10,15 @@ inline constexpr std::array<std::string_view, 20> kSignDescriptions{{
     QT_TRANSLATE_NOOP("Catalogue",
         "The eleventh sign of Mayan astrology is the Monkey, called Batz in the highlands and "
         "Chuen in Yucatec, and it is the sign of the artist. In the Popol Vuh, the K'iche' book "
-        "of creation, two half-brothers named after this day were gifted flute players, singers, "
-        "painters and carvers, until their envy of the Hero Twins turned them into monkeys. "
-        "Classic Maya vases show monkey scribes holding brushes, and in K'iche' the word batz "
-        "also means thread, so the day belongs to weaving and the long thread of time. New "
-        "highland daykeepers are still initiated on the day 8 Batz. Monkey people play with "
-        "ideas the way a weaver plays with colour. At work they are quick, inventive and hard to "
-        "bore; among friends they are the storyteller everyone waits for; in love they court "
-        "with laughter. The same lightness can make you drop a project once it stops being fun, "
-        "or hide a real worry behind a joke. Finish what you weave: a cloth is only beautiful "
-        "once it is whole."),
+        "of creation, the Hero Twins' elder half-brothers, named after this day, were gifted "
+        "flute players, singers, painters and carvers, until their envy of the Twins turned them "
+        "into monkeys. Classic Maya vases show monkey scribes holding brushes, and in K'iche' the "
+        "word batz also means thread, so the day belongs to weaving and the long thread of time. "
+        "New highland daykeepers are still initiated on the day 8 Batz. You play with ideas the "
+        "way a weaver plays with colour. At work you are quick, inventive and hard to bore; among "
+        "friends you are the storyteller everyone waits for; in love you court with laughter. The "
+        "same lightness can make you drop a task once it stops being fun, or hide a real worry "
+        "behind a laugh. Finish what you weave: a cloth is only beautiful once it is whole."),
     // 2 Road
     QT_TRANSLATE_NOOP("Catalogue",
         "Road also known as the Path, E in the K'iche' tradition and Eb in the Yucatec, is the "
@@ -48,14 +47,14 @@ inline constexpr std::array<std::string_view, 20> kSignDescriptions{{
         "because they must."),
     // 4 Jaguar
     QT_TRANSLATE_NOOP("Catalogue",
-        "Jaguar is the fourteenth sign of the Mayan calendar, Ish in K'iche' and Ix in Yucatec, "
-        "the great spotted cat that hunts by night. Maya kings sat on jaguar-skin cushions, and "
-        "artists pictured the sun as a jaguar on its night journey under the earth. Highland "
-        "daykeepers tie the day to the earth itself and to its sacred hills. Those born on it "
-        "see in the dark: they notice what is left unsaid and study a problem long before they "
-        "speak, and at work they are the scholar or healer who finds the hidden cause. In love "
-        "you are slow to trust and fierce once you do. Let a few people into your territory; a "
-        "lone jaguar is magnificent, but lonely."),
+        "Jaguar is the fourteenth sign of the Mayan calendar, Ix, also spelled Ish, in both "
+        "K'iche' and Yucatec, the great spotted cat that hunts by night. Maya kings sat on "
+        "jaguar-skin cushions, and artists pictured the sun as a jaguar on its night journey "
+        "under the earth. Highland daykeepers tie the day to the earth itself and to its sacred "
+        "hills. You see in the dark: you notice what is left unsaid and study a problem well "
+        "before you speak, and at work you are the scholar or healer who finds the hidden cause. "
+        "In love you are slow to trust and fierce once you do. Let a few people into your "
+        "territory; a lone jaguar is magnificent but lonely."),
     // 5 Eagle
     QT_TRANSLATE_NOOP("Catalogue",
         "As the name implies, the Eagle is the sign of the wide view from above. It is the "
@@ -165,10 +164,10 @@ inline constexpr std::array<std::string_view, 20> kSignDescriptions{{
     // 15 Serpent
     QT_TRANSLATE_NOOP("Catalogue",
         "The fifth sign of the Mayan calendar is the Serpent, Kan in K'iche' and Chicchan in "
-        "Yucatec, the sign of the feathered serpent. At each equinox the late sun draws a body "
-        "of light and shadow down the stairway of the pyramid of Kukulcan at Chichen Itza, and "
-        "Classic carvings show a vision serpent rising from the smoke of an offering with an "
-        "ancestor in its jaws: for the Maya the serpent was a road between worlds. Your presence "
+        "Yucatec, a sign many now link to the feathered serpent. At each equinox the late sun "
+        "draws a body of light down the steps of the pyramid of Kukulcan at Chichen Itza; whether "
+        "its builders meant it is still debated. Classic carvings show a vision serpent rising "
+        "from an offering with an ancestor in its jaws, a road between worlds. Your presence "
         "fills any room and your instincts are quick; people follow you without knowing why, and "
         "you sense danger and opportunity early. Guard against striking when you feel cornered, "
         "and shed old skins without regret."),
@@ -176,13 +175,13 @@ inline constexpr std::array<std::string_view, 20> kSignDescriptions{{
     QT_TRANSLATE_NOOP("Catalogue",
         "Transformer is the sixth sign of the Mayan calendar, Kame in K'iche' and Cimi in "
         "Yucatec, the sign of death and of what follows it. Its Yucatec glyph shows a skull, and "
-        "in the Popol Vuh the two lords ruling the underworld are named One Death and Seven "
-        "Death after this day. Yet the Maya did not see death as a wall: in the highlands Kame "
-        "is the day to remember the ancestors and to ask their help. People of this sign stand "
-        "at doorways. They sit with the dying, counsel the grieving, settle quarrels and help "
-        "others through a change they fear, and they often read dreams well. You give without "
-        "being asked, which is a gift and a risk; you can end up tired and unseen. Let what is "
-        "finished end, say what you need, and let others look after you for a change."),
+        "in the Popol Vuh the two lords ruling the underworld are named One Death and Seven Death "
+        "after this day. Yet the Maya did not see death as a wall: in the highlands Kame is the "
+        "day to remember the ancestors and to ask their help. If this is your sign, you stand at "
+        "doorways. You sit with the dying, counsel the grieving, settle quarrels and help others "
+        "through a change they fear, and often read dreams well. You give without being asked, "
+        "which is a gift and a risk; you can end up tired and unseen. Let what is finished end, "
+        "say what you need, and let others look after you for a change."),
     // 17 Deer
     QT_TRANSLATE_NOOP("Catalogue",
         "The seventh sign of Mayan astrology is the Deer, Kiej in K'iche' and Manik in Yucatec, "
@@ -203,8 +202,8 @@ inline constexpr std::array<std::string_view, 20> kSignDescriptions{{
         "tables of its cycle of about 584 days, in which it shines for months as a morning star, "
         "vanishes, and returns as an evening star. Five such cycles match eight solar years "
         "almost exactly, a fit that Maya astronomers put to use. The K'iche' name is also linked "
-        "with ripening seed. People of this sign bring sparkle to dark days. You love music, "
-        "beauty and good company, you are a generous host and an affectionate partner, and you "
+        "with ripening seed. If this is your sign, you bring sparkle to dark days. You love "
+        "music, beauty and good company, you are a generous host and a devoted partner, and you "
         "have a gift for making friends and, often, money. Performing and the arts come "
         "naturally. The trouble is that you would rather tell a joke than face a hard truth, and "
         "you may want so much to please everyone that you please no one. Keep your feet on the "
@@ -224,15 +223,15 @@ inline constexpr std::array<std::string_view, 20> kSignDescriptions{{
         "receive."),
     // 20 Dog
     QT_TRANSLATE_NOOP("Catalogue",
-        "Dogs are well known for their loyalty, and so are the people born under the Dog, the "
-        "tenth sign of Mayan astrology, Tzi in K'iche' and Oc in Yucatec. In Mesoamerican belief "
-        "a dog guided the dead on their journey to the underworld and helped them across a dark "
-        "river. Highland daykeepers link the day with law and justice. You guard your people "
+        "Dogs are well known for their loyalty, and so are you if you were born under the Dog, "
+        "the tenth sign of Mayan astrology, Tzi in K'iche' and Oc in Yucatec. In Mesoamerican "
+        "belief a dog guided the dead on their journey to the underworld and helped them across a "
+        "dark river. Highland daykeepers link the day with law and justice. You guard your people "
         "like a good watchdog and stand by them through any trouble. You have a keen nose for "
-        "unfairness and will defend the weak, so law, teaching and public service suit you very "
-        "well. At home you are devoted and protective, and a partner always knows where you "
-        "stand. You work hard, keep your word and expect others to keep theirs. When they do "
-        "not, you may bark before you listen or hold a grudge for many years. Trust a little "
-        "more, forgive a little sooner, and let good judgement lead your loyalty."),
+        "unfairness and will defend the weak, so law, teaching and public service suit you well. "
+        "At home you are devoted and protective, and a partner always knows where you stand. You "
+        "work hard, keep your word and expect others to keep theirs. When they do not, you may "
+        "bark before you listen or hold a grudge for many years. Trust a little more, forgive a "
+        "little sooner, and let good judgement lead your loyalty."),
 }};
 } // namespace tzk

@@ -44,6 +44,6 @@ inline constexpr FamousBirth kFamousBirths[] = {
     {"Gary Cooper", 19, 1901, "May", 7},
     {"Katherine Johnson", 19, 1918, "August", 26},
     {"Bob Marley", 20, 1945, "February", 6},
-    {"Yayoi Kusama", 20, 1929, "March", 22},
+    {"Setsuko Hara", 20, 1920, "June", 17},
 };
 } // namespace tzk::testdata
