@@ -28,7 +28,7 @@ PictureList PictureList::galacticTones()
     QStringList keys;
     QStringList paths;
     for (const ToneRow &row : kToneRows) {
-        keys << QString::fromLatin1(row.toneKey.data(), qsizetype(row.toneKey.size()));
+        keys << staticString(row.toneKey);
         paths << QStringLiteral(":/tones/%1.jpg").arg(keys.size(), 2, 10, QLatin1Char('0'));
     }
     return PictureList(keys, paths);

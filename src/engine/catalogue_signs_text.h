@@ -5,9 +5,10 @@
 #include <array>
 #include <string_view>
 namespace tzk {
-inline constexpr std::array<std::string_view, 20> kSignDescriptions{{
+using std::string_view_literals::operator""sv; // u""sv: the length is known, nothing is counted
+inline constexpr std::array<std::u16string_view, 20> kSignDescriptions{{
     // 1 Monkey
-    QT_TRANSLATE_NOOP("Catalogue",
+    u""sv QT_TRANSLATE_NOOP("Catalogue",
         "The eleventh sign of Mayan astrology is the Monkey, called Batz in the highlands and "
         "Chuen in Yucatec, and it is the sign of the artist. In the Popol Vuh, the K'iche' book "
         "of creation, the Hero Twins' elder half-brothers, named after this day, were gifted "
@@ -20,7 +21,7 @@ inline constexpr std::array<std::string_view, 20> kSignDescriptions{{
         "same lightness can make you drop a task once it stops being fun, or hide a real worry "
         "behind a laugh. Finish what you weave: a cloth is only beautiful once it is whole."),
     // 2 Road
-    QT_TRANSLATE_NOOP("Catalogue",
+    u""sv QT_TRANSLATE_NOOP("Catalogue",
         "Road also known as the Path, E in the K'iche' tradition and Eb in the Yucatec, is the "
         "twelfth sign of the Mayan calendar, and it speaks of the way you walk through life. In "
         "the Popol Vuh two brothers come to a crossing of four roads, red, black, white and "
@@ -33,7 +34,7 @@ inline constexpr std::array<std::string_view, 20> kSignDescriptions{{
         "luggage. Look up from the next step now and then, and ask whether the road still leads "
         "where you want to go."),
     // 3 Reed
-    QT_TRANSLATE_NOOP("Catalogue",
+    u""sv QT_TRANSLATE_NOOP("Catalogue",
         "Reed - the thirteenth sign of Mayan astrology, known as Aj in K'iche' and Ben in "
         "Yucatec - is the tall green cane that grows straight beside water. Maya families cut "
         "such canes for the walls of their houses and for arrows and staffs, so the sign stands "
@@ -46,7 +47,7 @@ inline constexpr std::array<std::string_view, 20> kSignDescriptions{{
         "rising again. Do the same, and people will follow your lead because they want to, not "
         "because they must."),
     // 4 Jaguar
-    QT_TRANSLATE_NOOP("Catalogue",
+    u""sv QT_TRANSLATE_NOOP("Catalogue",
         "Jaguar is the fourteenth sign of the Mayan calendar, Ix, also spelled Ish, in both "
         "K'iche' and Yucatec, the great spotted cat that hunts by night. Maya kings sat on "
         "jaguar-skin cushions, and artists pictured the sun as a jaguar on its night journey "
@@ -56,7 +57,7 @@ inline constexpr std::array<std::string_view, 20> kSignDescriptions{{
         "In love you are slow to trust and fierce once you do. Let a few people into your "
         "territory; a lone jaguar is magnificent but lonely."),
     // 5 Eagle
-    QT_TRANSLATE_NOOP("Catalogue",
+    u""sv QT_TRANSLATE_NOOP("Catalogue",
         "As the name implies, the Eagle is the sign of the wide view from above. It is the "
         "fifteenth of the twenty day signs, Tzikin in K'iche' and Men in Yucatec. Tzikin simply "
         "means bird, and highland daykeepers treat the day as a messenger between sky and earth, "
@@ -66,7 +67,7 @@ inline constexpr std::array<std::string_view, 20> kSignDescriptions{{
         "leaving just when staying matters. Climb as high as you please, but circle back for "
         "those who helped you rise."),
     // 6 Wisdom
-    QT_TRANSLATE_NOOP("Catalogue",
+    u""sv QT_TRANSLATE_NOOP("Catalogue",
         "Wisdom is the sixteenth sign of Mayan astrology, Ajmak in K'iche' and Cib in Yucatec. "
         "In the highlands it is the day for asking pardon, from the ancestors and from each "
         "other, because wisdom begins with knowing your own faults. You learn from everything "
@@ -74,7 +75,7 @@ inline constexpr std::array<std::string_view, 20> kSignDescriptions{{
         "You are the keeper of family stories and of hard-won lessons. Be as gentle with your "
         "own mistakes as you are with theirs, and your advice will be heard."),
     // 7 Earth
-    QT_TRANSLATE_NOOP("Catalogue",
+    u""sv QT_TRANSLATE_NOOP("Catalogue",
         "Earth or the earthquake is the seventeenth sign of Mayan astrology, Noj in K'iche' and "
         "Caban in Yucatec. The Yucatec name means earth, and in Maya writing the curl of its "
         "glyph marks the soil. The K'iche' name, however, means thought. The sign joins the two: "
@@ -83,7 +84,7 @@ inline constexpr std::array<std::string_view, 20> kSignDescriptions{{
         "can stay calm for a long time and then shake everyone around you when your patience "
         "runs out. Listen before you move, and let your force build rather than break."),
     // 8 Flint
-    QT_TRANSLATE_NOOP("Catalogue",
+    u""sv QT_TRANSLATE_NOOP("Catalogue",
         "The eighteenth sign of the Mayan calendar is Flint, Tijash in K'iche' and Etznab in "
         "Yucatec, the hard stone that the Maya chipped into knives and spearheads. Their master "
         "knappers also flaked flint into intricate ceremonial shapes, which were buried beneath "
@@ -94,7 +95,7 @@ inline constexpr std::array<std::string_view, 20> kSignDescriptions{{
         "an edge can heal or wound: choose your words as carefully as a surgeon chooses where to "
         "cut."),
     // 9 Storm
-    QT_TRANSLATE_NOOP("Catalogue",
+    u""sv QT_TRANSLATE_NOOP("Catalogue",
         "The nineteenth sign of the Mayan calendar is Storm, Kawok in K'iche' and Cauac in "
         "Yucatec. The Maya prayed to Chaak, the rain god who strikes the clouds with his "
         "lightning axe, because the thunderstorm that frightened them also watered the young "
@@ -103,7 +104,7 @@ inline constexpr std::array<std::string_view, 20> kSignDescriptions{{
         "broken. Your feelings, though, gather like clouds and can break all at once. Let them "
         "fall as gentle rain, and keep some of your care for yourself."),
     // 10 Sun
-    QT_TRANSLATE_NOOP("Catalogue",
+    u""sv QT_TRANSLATE_NOOP("Catalogue",
         "This is the twentieth sign of the Mayan calendar, the Sun, Ajpu in K'iche' and Ahau in "
         "Yucatec, and it closes the count of day signs. Ahau means lord, and every period of "
         "twenty 360-day years in the Maya Long Count ended on a day of this name. The K'iche' "
@@ -114,7 +115,7 @@ inline constexpr std::array<std::string_view, 20> kSignDescriptions{{
         "beware of needing applause to feel alive, or of giving until you burn out: even the sun "
         "sets each night."),
     // 11 Crocodile
-    QT_TRANSLATE_NOOP("Catalogue",
+    u""sv QT_TRANSLATE_NOOP("Catalogue",
         "According to Mayan Astrology, crocodile is the first sign of the sacred calendar, Imosh "
         "in K'iche' and Imix in Yucatec. Maya artists showed the world as the back of a huge "
         "crocodile floating in the sea that was there before anything else, and the Imix glyph "
@@ -126,7 +127,7 @@ inline constexpr std::array<std::string_view, 20> kSignDescriptions{{
         "tightly, though, and your care can turn into control. Let the young swim off on their "
         "own; the sea is wide enough for them and for you."),
     // 12 Wind
-    QT_TRANSLATE_NOOP("Catalogue",
+    u""sv QT_TRANSLATE_NOOP("Catalogue",
         "Wind is the second day sign of the Mayan calendar, Ik in both the K'iche' and the "
         "Yucatec count. Its glyph is shaped like the letter T, the same shape as the windows of "
         "the royal palace at Palenque, and it stands for wind, breath and life itself: Maya "
@@ -137,7 +138,7 @@ inline constexpr std::array<std::string_view, 20> kSignDescriptions{{
         "stormy side of wind can blow hot and cold on the people who depend on you. Speak up for "
         "whatever is fair, and let some thoughts settle before you scatter them."),
     // 13 Night
-    QT_TRANSLATE_NOOP("Catalogue",
+    u""sv QT_TRANSLATE_NOOP("Catalogue",
         "The third sign of Mayan astrology is Night, Akabal in K'iche' and Akbal in Yucatec, the "
         "house of darkness and dreams. In the highlands the day is linked with the hour just "
         "before dawn, when the dark begins to thin and the day is about to be born. You are a "
@@ -149,7 +150,7 @@ inline constexpr std::array<std::string_view, 20> kSignDescriptions{{
         "is followed by Seed, and what rests in the dark is what later grows in the light. Tell "
         "someone what troubles you, and leave the door ajar for something new."),
     // 14 Seed
-    QT_TRANSLATE_NOOP("Catalogue",
+    u""sv QT_TRANSLATE_NOOP("Catalogue",
         "Seed is the fourth sign of the Mayan calendar, Kat in K'iche' and Kan in Yucatec. The "
         "Yucatec name belongs to ripe yellow maize, and for the Maya maize was life itself: in "
         "the Popol Vuh the makers tried mud, then wood, before they shaped true people from "
@@ -162,7 +163,7 @@ inline constexpr std::array<std::string_view, 20> kSignDescriptions{{
         "because you stare at the soil, and a plant held too tightly cannot grow. Plant in good "
         "time, tend steadily through the dry season, and the harvest will come."),
     // 15 Serpent
-    QT_TRANSLATE_NOOP("Catalogue",
+    u""sv QT_TRANSLATE_NOOP("Catalogue",
         "The fifth sign of the Mayan calendar is the Serpent, Kan in K'iche' and Chicchan in "
         "Yucatec, a sign many now link to the feathered serpent. At each equinox the late sun "
         "draws a body of light down the steps of the pyramid of Kukulcan at Chichen Itza; whether "
@@ -172,7 +173,7 @@ inline constexpr std::array<std::string_view, 20> kSignDescriptions{{
         "you sense danger and opportunity early. Guard against striking when you feel cornered, "
         "and shed old skins without regret."),
     // 16 Transformer
-    QT_TRANSLATE_NOOP("Catalogue",
+    u""sv QT_TRANSLATE_NOOP("Catalogue",
         "Transformer is the sixth sign of the Mayan calendar, Kame in K'iche' and Cimi in "
         "Yucatec, the sign of death and of what follows it. Its Yucatec glyph shows a skull, and "
         "in the Popol Vuh the two lords ruling the underworld are named One Death and Seven Death "
@@ -183,7 +184,7 @@ inline constexpr std::array<std::string_view, 20> kSignDescriptions{{
         "which is a gift and a risk; you can end up tired and unseen. Let what is finished end, "
         "say what you need, and let others look after you for a change."),
     // 17 Deer
-    QT_TRANSLATE_NOOP("Catalogue",
+    u""sv QT_TRANSLATE_NOOP("Catalogue",
         "The seventh sign of Mayan astrology is the Deer, Kiej in K'iche' and Manik in Yucatec, "
         "the graceful animal of the forest and the hunt. Maya hunters asked the deer's pardon "
         "before they took one, and in the highlands the Deer Dance is still performed at village "
@@ -196,7 +197,7 @@ inline constexpr std::array<std::string_view, 20> kSignDescriptions{{
         "wants more of you than you planned to give. Find a quiet clearing you can call home, "
         "and hold your ground when something important is at stake."),
     // 18 Star
-    QT_TRANSLATE_NOOP("Catalogue",
+    u""sv QT_TRANSLATE_NOOP("Catalogue",
         "The eighth sign of the Mayan calendar is the Star, Kanil in K'iche' and Lamat in "
         "Yucatec, the bright planet Venus. The Maya watched it closely: the Dresden Codex holds "
         "tables of its cycle of about 584 days, in which it shines for months as a morning star, "
@@ -209,7 +210,7 @@ inline constexpr std::array<std::string_view, 20> kSignDescriptions{{
         "you may want so much to please everyone that you please no one. Keep your feet on the "
         "ground while you reach for the sky."),
     // 19 Offering
-    QT_TRANSLATE_NOOP("Catalogue",
+    u""sv QT_TRANSLATE_NOOP("Catalogue",
         "Offering or Water - the ninth sign of the Mayan calendar, Toj in K'iche' and Muluk in "
         "Yucatec - stands for the gifts given in gratitude and the rain that answers them. Toj "
         "means payment: in the highlands it is the day to settle what you owe, to the world and "
@@ -222,7 +223,7 @@ inline constexpr std::array<std::string_view, 20> kSignDescriptions{{
         "but remember that an offering is freely made, not owed forever. You too deserve to "
         "receive."),
     // 20 Dog
-    QT_TRANSLATE_NOOP("Catalogue",
+    u""sv QT_TRANSLATE_NOOP("Catalogue",
         "Dogs are well known for their loyalty, and so are you if you were born under the Dog, "
         "the tenth sign of Mayan astrology, Tzi in K'iche' and Oc in Yucatec. In Mesoamerican "
         "belief a dog guided the dead on their journey to the underworld and helped them across a "

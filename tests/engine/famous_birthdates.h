@@ -1,6 +1,6 @@
 // Birth dates of the people named in the catalogue; a test checks that
 // each date really falls under the sign whose row names the person.
-// Names in UTF-8, as in the catalogue.
+// Names in UTF-8.
 #pragma once
 namespace tzk::testdata {
 struct FamousBirth { const char *name; int row; int year; const char *month; int day; };
