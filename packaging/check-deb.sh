@@ -7,7 +7,7 @@
 #                                      preset first (build/default)
 #   packaging/check-deb.sh BUILD_DIR   packages a build that is already made
 #
-# Needs dpkg-dev (dpkg-shlibdeps works out the Depends line).
+# Needs dpkg-dev (dpkg-shlibdeps works out the Depends line) and lintian.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,6 +15,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 step() { echo; echo "== $*"; }
 
 command -v dpkg-shlibdeps >/dev/null || fail "dpkg-shlibdeps is missing (Debian package dpkg-dev)"
+command -v lintian >/dev/null || fail "lintian is missing (Debian package lintian)"
 
 if [ $# -eq 0 ]; then
     build=build/default
@@ -50,6 +51,11 @@ dpkg-deb --contents "$deb"
 files=$(dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ {print $6}' | sort)
 expected=$(
     echo ./usr/bin/tzolkara
+    echo ./usr/bin/tzolkara-cli
+    echo ./usr/share/doc/tzolkara/changelog.gz
+    echo ./usr/share/doc/tzolkara/copyright
+    echo ./usr/share/man/man1/tzolkara.1.gz
+    echo ./usr/share/man/man1/tzolkara-cli.1.gz
     echo ./usr/share/applications/com.tessalyforum.Tzolkara.desktop
     for size in 16 24 32 48 64 128 256; do
         echo "./usr/share/icons/hicolor/${size}x${size}/apps/com.tessalyforum.Tzolkara.png"
@@ -58,6 +64,13 @@ expected=$(
 )
 [ "$files" = "$(sort <<<"$expected")" ] || fail "unexpected file list:
 $files"
+
+# What a Debian user would check first: no error and no warning.
+step "lintian $deb"
+lintian --fail-on error,warning "$deb" 2> >(grep -v 'root privileges' >&2) || fail "lintian reports the above"
+changelog_version=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/tzolkara/changelog.gz | gzip -dc \
+    | sed -n '1s/^tzolkara (\(.*\)).*/\1/p')
+[ "$changelog_version" = "$version" ] || fail "the changelog's latest entry is $changelog_version, the package $version"
 
 step "dpkg-deb -x into a clean root, start /usr/bin/tzolkara headless"
 scratch=$(mktemp -d)
@@ -89,6 +102,12 @@ if ! kill -0 "$pid" 2>/dev/null; then
     fail "the program ended by itself (exit status $status)"
 fi
 echo "running after 4 s (pid $pid)"
+# The console program of the same package answers, and loads no GUI library.
+if ldd "$scratch/root/usr/bin/tzolkara-cli" | grep -E "libQt6(Gui|Widgets)"; then
+    fail "tzolkara-cli links a GUI library"
+fi
+[ "$(env -i "$scratch/root/usr/bin/tzolkara-cli" --json 2012-12-21 | grep -c '"calendar_round": "4 Ajaw 3 K'"'"'ank'"'"'in"')" = 1 ] \
+    || fail "tzolkara-cli from the package gives a wrong day"
 # Start-up got past its first steps: it holds the single-instance lock in
 # the runtime folder (flock fails while another process holds it) and
 # stored the first-run date of the update reminder.

@@ -23,8 +23,10 @@ TZK_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core qt6-l10
 # .deb, whose Depends line dpkg-shlibdeps works out; tst_printqueue prints
 # through a print scheduler of its own, with the PDF printer driver of
 # cups-filters, which cups brings; tst_catalogue runs lupdate over the
-# catalogue; ./test also builds the benchmarks).
-TZK_TEST_PACKAGES=(poppler-utils desktop-file-utils appstream dpkg-dev cups libbenchmark-dev qt6-l10n-tools)
+# catalogue; ./test also builds the benchmarks; lintian checks the .deb and
+# python3-icalendar reads back the calendar file tzolkara-cli writes).
+TZK_TEST_PACKAGES=(poppler-utils desktop-file-utils appstream dpkg-dev cups libbenchmark-dev qt6-l10n-tools lintian
+                   python3-icalendar)
 # What fuzz/run.sh needs: clang and its libFuzzer runtime
 # (libclang_rt.fuzzer), and llvm-symbolizer for readable crash reports. The
 # sanitizer build with g++ needs nothing more: libasan and libubsan come

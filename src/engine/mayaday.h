@@ -57,6 +57,7 @@ std::optional<MayaDay> mayaDay(CivilDate date, int correlation = kCorrelationGmt
 // Names, in the orthography the README gives. Maya names are not translated.
 QString mayaSignName(int sign);       // "Imix" .. "Ajaw"
 QString haabMonthName(int month);     // "Pop" .. "Wayeb'"
+QString toneName(int tone);           // "Magnetic" .. "Cosmic", the catalogue's tone keys without their number
 QString calendarRound(const MayaDay &day); // "13 Ak'b'al 16 K'ayab"
 QString longCountText(const MayaDay &day); // "12.18.1.12.3"
 
@@ -64,7 +65,8 @@ QString longCountText(const MayaDay &day); // "12.18.1.12.3"
 // 2013-07-26, 29 February taking 28 February's kin.
 std::optional<int> dreamspellKin(CivilDate date);
 
-// The next `count` dates on or after `from` whose kin equals `kin`.
+// The next `count` dates on or after `from` whose kin (correlation 584283)
+// equals `kin`; fewer where 9999-12-31 comes first, none for a bad argument.
 QList<CivilDate> kinReturns(int kin, CivilDate from, int count);
 
 // CivilDate <-> QDate for the years QDate and QDateEdit handle.

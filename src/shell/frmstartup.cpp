@@ -5,13 +5,12 @@
 #include "frmmain.h"
 #include "frmmayanresult.h"
 #include "platform.h"
+#include "translation.h"
 #include "updatereminder.h"
 #include "windowstyle.h"
 
 #include <QApplication>
-#include <QLocale>
 #include <QTimer>
-#include <QTranslator>
 
 #include <utility>
 
@@ -27,17 +26,7 @@ void prepareApplication()
     // A translation for the user's language, where one is installed beside
     // the program ("tzolkara_de.qm" and the like): none ships yet, and
     // adding one needs no change to the code.
-#ifdef Q_OS_WIN
-    const QString folder = QStringLiteral("/translations");
-#else
-    const QString folder = QStringLiteral("/../share/tzolkara/translations");
-#endif
-    const QString translations = QCoreApplication::applicationDirPath() + folder;
-    auto *translator = new QTranslator(qApp);
-    if (translator->load(QLocale(), QStringLiteral("tzolkara"), QStringLiteral("_"), translations))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
+    installTranslation();
 }
 
 FrmStartup::FrmStartup(Platform &platform, QObject *parent)
