@@ -5,11 +5,13 @@
 # fresh one for each run (a first start: no settings, no lock folder yet).
 # Prints, per case, the medians of wall time and peak memory and the
 # medians of the per-pair ratios.
-# Usage: bench/startup.sh [pairs] [bin dir]   (after: cmake --build --preset bench)
+# Usage: bench/startup.sh [pairs] [bin dir] [probe]   (after: cmake --build --preset bench)
+# probe: tzk_startup_probe (Tzolkara, the default) or tzk_day_startup_probe.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 pairs=${1:-31}
 bin=${2:-build/bench/bench}
+probe=${3:-tzk_startup_probe}
 export QT_QPA_PLATFORM=offscreen
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
@@ -33,11 +35,11 @@ run_case() { # $1: kept or fresh
     local a b home i
     : >"$tmp/pairs"
     mkdir -p "$tmp/kept"
-    [ "$1" = kept ] && measure "$bin/tzk_startup_probe" "$tmp/kept" >/dev/null # stores the reminder date
+    [ "$1" = kept ] && measure "$bin/$probe" "$tmp/kept" >/dev/null # stores the reminder date
     for i in $(seq "$pairs"); do
         home=$tmp/kept
         [ "$1" = fresh ] && home=$(mktemp -d "$tmp/home.XXXX")
-        a=$(measure "$bin/tzk_startup_probe" "$home")
+        a=$(measure "$bin/$probe" "$home")
         [ "$1" = fresh ] && home=$(mktemp -d "$tmp/home.XXXX")
         b=$(measure "$bin/tzk_bare_window" "$home")
         echo "$a $b" >>"$tmp/pairs"
@@ -46,10 +48,10 @@ run_case() { # $1: kept or fresh
     at=$(cut -d' ' -f1 "$tmp/pairs" | median); am=$(cut -d' ' -f2 "$tmp/pairs" | median)
     bt=$(cut -d' ' -f3 "$tmp/pairs" | median); bm=$(cut -d' ' -f4 "$tmp/pairs" | median)
     rt=$(awk '{print $1/$3}' "$tmp/pairs" | median); rm=$(awk '{print $2/$4}' "$tmp/pairs" | median)
-    printf '%-5s home: Tzolkara %.3f s %.1f MiB, bare window %.3f s %.1f MiB; ratio wall %.2f, memory %.2f\n' \
-        "$1" "$at" "$(echo "$am/1024" | bc -l)" "$bt" "$(echo "$bm/1024" | bc -l)" "$rt" "$rm"
+    printf '%-5s home: %s %.3f s %.1f MiB, bare window %.3f s %.1f MiB; ratio wall %.2f, memory %.2f\n' \
+        "$1" "$probe" "$at" "$(echo "$am/1024" | bc -l)" "$bt" "$(echo "$bm/1024" | bc -l)" "$rt" "$rm"
 }
 
-echo "pairs: $pairs"
+echo "pairs: $pairs, probe: $probe"
 run_case kept
 run_case fresh

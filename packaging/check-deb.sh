@@ -52,10 +52,12 @@ files=$(dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ {print $6}' | sort)
 expected=$(
     echo ./usr/bin/tzolkara
     echo ./usr/bin/tzolkara-cli
+    echo ./usr/bin/tzolkara-day
     echo ./usr/share/doc/tzolkara/changelog.gz
     echo ./usr/share/doc/tzolkara/copyright
     echo ./usr/share/man/man1/tzolkara.1.gz
     echo ./usr/share/man/man1/tzolkara-cli.1.gz
+    echo ./usr/share/man/man1/tzolkara-day.1.gz
     echo ./usr/share/applications/com.tessalyforum.Tzolkara.desktop
     for size in 16 24 32 48 64 128 256; do
         echo "./usr/share/icons/hicolor/${size}x${size}/apps/com.tessalyforum.Tzolkara.png"
@@ -108,6 +110,11 @@ if ldd "$scratch/root/usr/bin/tzolkara-cli" | grep -E "libQt6(Gui|Widgets)"; the
 fi
 [ "$(env -i "$scratch/root/usr/bin/tzolkara-cli" --json 2012-12-21 | grep -c '"calendar_round": "4 Ajaw 3 K'"'"'ank'"'"'in"')" = 1 ] \
     || fail "tzolkara-cli from the package gives a wrong day"
+# The day window of the same package opens and stays open (timeout ends it).
+status=0
+env -i PATH=/usr/bin:/bin HOME="$scratch/home" QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$scratch/run" \
+    timeout 3 "$scratch/root/usr/bin/tzolkara-day" 2012-12-21 >"$scratch/day.log" 2>&1 || status=$?
+[ "$status" = 124 ] || { cat "$scratch/day.log"; fail "tzolkara-day ended by itself (exit status $status)"; }
 # Start-up got past its first steps: it holds the single-instance lock in
 # the runtime folder (flock fails while another process holds it) and
 # stored the first-run date of the update reminder.

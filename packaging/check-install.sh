@@ -22,12 +22,16 @@ DESTDIR=$root cmake --install "$build" --prefix /usr --component tzolkara >/dev/
 usr=$root/usr
 
 [ -x "$usr/bin/tzolkara" ] || fail "no program at /usr/bin/tzolkara"
+[ -x "$usr/bin/tzolkara-day" ] || fail "no program at /usr/bin/tzolkara-day"
 
 desktop=$usr/share/applications/$id.desktop
 [ -f "$desktop" ] || fail "no menu entry at ${desktop#"$root"}"
 desktop-file-validate "$desktop"
 grep -qx "Exec=tzolkara" "$desktop" || fail "the menu entry does not start tzolkara"
 grep -qx "Icon=$id" "$desktop" || fail "the menu entry does not name the icon $id"
+# The launcher's own menu offers the day window, which its Exec starts.
+sed -n '/^\[Desktop Action day\]$/,/^\[/p' "$desktop" | grep -qx "Exec=tzolkara-day" \
+    || fail "the menu entry has no action starting tzolkara-day"
 
 # Each icon file must hold the size its folder promises: the width and
 # height are the big-endian words at bytes 16 and 20 of a PNG.

@@ -8,6 +8,7 @@
 // the PNGs then hold F times as many pixels each way. The windows speak the
 // language the program would (LANGUAGE=es for Spanish).
 #include "frmabout.h"
+#include "frmday.h"
 #include "frmexitscreen.h"
 #include "frmmain.h"
 #include "frmmayanresult.h"
@@ -106,6 +107,11 @@ int main(int argc, char *argv[])
         tzk::FrmExitScreen exitScreen(platform, navigator);
         exitScreen.setAttribute(Qt::WA_DeleteOnClose, false);
         ok &= save(&exitScreen, out + QStringLiteral("/exit.png"));
+    }
+    {
+        // The companion window on the day the thirteenth baktun ended.
+        tzk::FrmDay day(platform, {QStringLiteral("2012-12-21")});
+        ok &= save(&day, out + QStringLiteral("/day.png"));
     }
     return ok ? 0 : 1;
 }
