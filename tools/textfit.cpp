@@ -1,6 +1,7 @@
 #include "textfit.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -57,7 +58,9 @@ void checkLabel(Findings &f, const QLabel *l)
     const QRect parentArea = l->parentWidget()->rect().translated(-l->pos());
     const int m = l->margin();
     const QRect box = l->contentsRect().adjusted(m, m, -m, -m) & parentArea;
-    const int flags = int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0);
+    // With a buddy, "&" marks the keyboard letter and is not shown.
+    const int flags = int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0)
+                      | (l->buddy() ? Qt::TextShowMnemonic : 0);
     const QSize need =
         l->fontMetrics().boundingRect(QRect(0, 0, l->wordWrap() ? box.width() : kUnbounded, kUnbounded), flags,
                                       l->text()).size();
@@ -126,14 +129,17 @@ void checkPlaceholders(Findings &f, QWidget *window)
         opt.lineWidth = e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, e);
         const QRect box = e->style()->subElementRect(QStyle::SE_LineEditContents, &opt, e)
                               .adjusted(kLineEditMargin, 0, -kLineEditMargin, 0);
-        // A hint may be the field's text as well as its placeholder.
-        for (const QString &text : {e->text(), e->placeholderText()})
+        // A hint may be the field's text as well as its placeholder; the
+        // field of a spin box or date field holds a value, not a text of ours.
+        const bool value = qobject_cast<const QAbstractSpinBox *>(e->parentWidget()) != nullptr;
+        for (const QString &text : {value ? QString() : e->text(), e->placeholderText()})
             f.checkLine(e, text, box);
     }
     for (const QPlainTextEdit *e : window->findChildren<QPlainTextEdit *>()) {
         const int m = qCeil(e->document()->documentMargin());
         const QRect box = e->viewport()->rect().adjusted(m, m, -m, -m);
-        for (const QString &text : {e->toPlainText().trimmed(), e->placeholderText()}) {
+        // What a reader scrolls through may be longer than the box.
+        for (const QString &text : {e->isReadOnly() ? QString() : e->toPlainText().trimmed(), e->placeholderText()}) {
             const QRect need = e->fontMetrics().boundingRect(QRect(0, 0, box.width(), kUnbounded),
                                                               Qt::TextWordWrap, text);
             f.check(e, text, need.size(), box);

@@ -503,6 +503,58 @@
         <source>Dogs are well known for their loyalty, and so are you if you were born under the Dog, the tenth sign of Mayan astrology, Tzi in K&apos;iche&apos; and Oc in Yucatec. In Mesoamerican belief a dog guided the dead on their journey to the underworld and helped them across a dark river. Highland daykeepers link the day with law and justice. You guard your people like a good watchdog and stand by them through any trouble. You have a keen nose for unfairness and will defend the weak, so law, teaching and public service suit you well. At home you are devoted and protective, and a partner always knows where you stand. You work hard, keep your word and expect others to keep theirs. When they do not, you may bark before you listen or hold a grudge for many years. Trust a little more, forgive a little sooner, and let good judgement lead your loyalty.</source>
         <translation>Los perros son conocidos por su lealtad, y tú también, si naciste bajo el Perro, décimo signo de la astrología maya, Tzi en k&apos;iche&apos; y Oc en yucateco. En las creencias mesoamericanas, un perro guiaba a los muertos en su viaje al inframundo y los ayudaba a cruzar un río oscuro. Los contadores del tiempo del altiplano asocian el día con la ley y la justicia. Cuidas a los tuyos como un buen perro guardián y los apoyas en cualquier dificultad. Tienes buen olfato para la injusticia y defiendes a los débiles, así que el derecho, la enseñanza y el servicio público te van bien. En casa eres entregado y protector, y tu pareja siempre sabe a qué atenerse contigo. Trabajas duro, cumples tu palabra y esperas que los demás cumplan la suya. Cuando no lo hacen, puedes ladrar antes de escuchar o guardar rencor durante muchos años. Confía un poco más, perdona un poco antes, y deja que el buen juicio guíe tu lealtad.</translation>
     </message>
+    <message>
+        <source>Magnetic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lunar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electric</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Self-Existing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overtone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rhythmic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resonant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Galactic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Planetary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spectral</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crystal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cosmic</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Month</name>
@@ -584,6 +636,81 @@
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>frmDay</name>
+    <message>
+        <source>&amp;Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows today&apos;s day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture of the day sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture of the tone in bar-and-dot numerals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kin:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trecena:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Haab&apos;:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Long Count:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calendar Round:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lord of the Night:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year bearer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next &amp;returns of this kin:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export to Calendar…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saves these days as a calendar file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About the &amp;sign:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About the t&amp;one:</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -944,6 +1071,183 @@ una lectura
     </message>
 </context>
 <context>
+    <name>tzk</name>
+    <message>
+        <source>&quot;%1&quot; is not a date in the form YYYY-MM-DD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 lies outside the years 0001 to 9999</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a date: there is no such day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in the Maya count (correlation %2, Goodman-Martinez-Thompson; the day runs from midnight to midnight)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of 260</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trecena</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>opens on kin %1, 1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Haab&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Long Count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calendar Round</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lord of the Night</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year bearer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kin %1, %2 %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correlation %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dreamspell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kin %1 (a count of its own)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The day before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished">%2 de %1 de %2 {1,?}</translation>
+    </message>
+    <message>
+        <source>none in the years 0001 to 9999</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not the reading: what other counts say about this day (some traditions count a birth between midnight and dawn with the day before):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>give one date at most, not %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name is longer than %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name holds a control character</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--returns takes a whole number from 1 to %1, not &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--from and --ics go with --returns N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--returns lists dates; --name and --explain go with a reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--ics and --json are two forms of output: choose one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Examples:
+  tzolkara-cli 1975-03-14 --name Ann   the reading and the day for 14 March 1975
+  tzolkara-cli --json --explain        today as JSON, with what other counts say
+  tzolkara-cli 1975-03-14 --returns 5 --ics &gt; kin.ics
+                                       the next five returns of that day&apos;s kin
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Maya day of a date in the years 0001 to 9999 and its reading, with the correlation %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puts NAME at the top of the reading.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes the reading and the day as one JSON object.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adds what 584285, 584286, Dreamspell and the day before say.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The next N dates (1 to %1) with the kin of DATE.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starts --returns at DATE instead of today.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes those dates as an iCalendar file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD, 0001-01-01 to 9999-12-31; default today.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tzk::Cli</name>
+    <message>
+        <source>tzolkara-cli: argument %1 is not valid UTF-8
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tzk::FrmAbout</name>
     <message>
         <source>Tzolkara is a Mayan astrology program that tells you your Mayan day sign and galactic tone number from your date of birth using the ancient calendar. It then gives a detailed interpretation of your sign, helping you understand your positive and negative traits so that you can build on your strengths, work on your weaknesses and improve yourself. All rights to this software are held by Tessaly Softwares.</source>
@@ -952,6 +1256,161 @@ una lectura
     <message>
         <source>Click here to visit %1</source>
         <translation>Visítanos en %1</translation>
+    </message>
+</context>
+<context>
+    <name>tzk::FrmDay</name>
+    <message>
+        <source>Magnetic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lunar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electric</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Self-Existing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overtone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rhythmic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resonant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Galactic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Planetary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spectral</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crystal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cosmic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give one date, not several (%1 …). Showing today.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date in the form YYYY-MM-DD. Showing today.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no day %1. Showing today.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is before the year 100, the earliest this window shows. Showing today.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 - Any Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of 260</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 %1 (kin %2), day %3 of 13</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day sign: %1</source>
+        <translation type="unfinished">Signo del día: %1</translation>
+    </message>
+    <message>
+        <source>Tone: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About the sign %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About the tone %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished">%2 de %1 de %2 {1,?}</translation>
+    </message>
+    <message>
+        <source>ddd d MMM yyyy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next returns of kin %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Counted with the correlation %1; a day runs from midnight to midnight.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture of the day sign %1</source>
+        <translation type="unfinished">Imagen del signo del día %1</translation>
+    </message>
+    <message>
+        <source>Picture of the tone %1 in bar-and-dot numerals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export to Calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calendar Files (*.ics)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Calendar Could Not Be Saved.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1083,6 +1542,17 @@ Save The Reading Without Them?</source>
     <message>
         <source>Application is already running</source>
         <translation>El programa ya está abierto</translation>
+    </message>
+</context>
+<context>
+    <name>tzk::MayaDay</name>
+    <message>
+        <source>%1 (kin %2) comes round</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kin %1, %2, returns on this day in the 260-day count, reckoned with the correlation %3 (Goodman-Martinez-Thompson); the day runs from civil midnight to midnight.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

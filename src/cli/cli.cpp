@@ -18,7 +18,9 @@ namespace tzk {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("tzk::Cli", text); }
+// The context lupdate gives a free tr() in this namespace, so that the
+// translation finds these texts.
+QString tr(const char *text) { return QCoreApplication::translate("tzk", text); }
 // The result window's own captions, so that its translation serves both.
 QString windowCaption(const char *text) { return QCoreApplication::translate("frmMayanResult", text); }
 
@@ -85,9 +87,9 @@ QString aligned(const QList<std::pair<QString, QString>> &rows)
     return out;
 }
 
-QString catalogueText(std::string_view text)
+QString catalogueText(std::u16string_view text)
 {
-    return shownCatalogueText(QString::fromUtf8(text.data(), qsizetype(text.size()))).trimmed();
+    return shownCatalogueText(staticString(text)).trimmed();
 }
 
 QString signWithEnglish(int sign)
@@ -124,7 +126,7 @@ QString factsText(CivilDate date, const MayaDay &day)
     out = QLatin1Char('\n') + wrapped(out);
     return out + aligned({
         {tr("Kin"), tr("%1 of 260").arg(day.kin)},
-        {tr("Tone"), QStringLiteral("%1 (%2)").arg(day.tone).arg(toneName(day.tone))},
+        {tr("Tone"), QStringLiteral("%1 (%2)").arg(day.tone).arg(shownCatalogueText(toneName(day.tone)))},
         {tr("Day sign"), QStringLiteral("%1 %2").arg(day.sign).arg(signWithEnglish(day.sign))},
         {tr("Trecena"), tr("opens on kin %1, 1 %2").arg(day.trecenaKin).arg(mayaSignName(day.trecenaSign))},
         {tr("Haab'"), QStringLiteral("%1 %2").arg(day.haabDay).arg(haabMonthName(day.haabMonth))},
@@ -192,7 +194,7 @@ QJsonObject dayJson(CivilDate date, const MayaDay &day)
         {QStringLiteral("kin"), day.kin},
         {QStringLiteral("tone"),
          QJsonObject{{QStringLiteral("number"), day.tone},
-                     {QStringLiteral("name"), toneName(day.tone)},
+                     {QStringLiteral("name"), shownCatalogueText(toneName(day.tone))},
                      {QStringLiteral("description"), catalogueText(toneRow(day.tone).toneDescription)}}},
         {QStringLiteral("sign"), sign},
         {QStringLiteral("trecena"),

@@ -11,6 +11,7 @@
 #include <QEvent>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -33,7 +34,9 @@ constexpr std::array<const char *, kToneCount> kToneNames{
 
 static_assert([] {
     for (int tone = 1; tone <= kToneCount; ++tone) {
-        if (toneRow(tone).toneKey.substr(3) != std::string_view(kToneNames[std::size_t(tone - 1)]))
+        const std::u16string_view key = toneRow(tone).toneKey.substr(3);
+        const std::string_view name = kToneNames[std::size_t(tone - 1)];
+        if (!std::equal(key.begin(), key.end(), name.begin(), name.end()))
             return false;
     }
     return true;
@@ -47,7 +50,7 @@ static_assert(catalogueRow(11) == 1 && catalogueRow(10) == 20 && catalogueRow(1)
 
 QString englishSignName(int sign)
 {
-    return shownCatalogueText(staticString(signTexts(catalogueRow(sign)).englishName));
+    return shownCatalogueText(staticString(signRow(catalogueRow(sign)).englishName));
 }
 
 // A screen reader hears a value with its caption ("Kin: 160 of 260").
@@ -153,8 +156,8 @@ void FrmDay::dateDay_Change()
     m_ui->lblNightLord->setText(QStringLiteral("G%1").arg(m_day.lordOfTheNight));
     m_ui->lblYearBearer->setText(
         tr("%1 (%2)").arg(mayaSignName(m_day.yearBearer), englishSignName(m_day.yearBearer)));
-    m_ui->txtSignDesc->setPlainText(shownCatalogueText(staticString(signTexts(m_day.signRow).signDescription)));
-    m_ui->txtToneDesc->setPlainText(shownCatalogueText(staticString(toneTexts(m_day.tone).toneDescription)));
+    m_ui->txtSignDesc->setPlainText(shownCatalogueText(staticString(signRow(m_day.signRow).signDescription)));
+    m_ui->txtToneDesc->setPlainText(shownCatalogueText(staticString(toneRow(m_day.tone).toneDescription)));
     showPictures();
 
     const std::pair<QLabel *, QLabel *> facts[] = {

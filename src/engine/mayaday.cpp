@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+#include <array>
 #include <string_view>
 
 namespace tzk {
@@ -85,6 +87,27 @@ constexpr std::string_view kHaabNames[19] = {
     "Pop", "Wo'", "Sip", "Sotz'", "Sek", "Xul", "Yaxk'in", "Mol", "Ch'en", "Yax",
     "Sak'", "Keh", "Mak", "K'ank'in", "Muwan", "Pax", "K'ayab", "Kumk'u", "Wayeb'"};
 
+// The tones' English names, marked for translation with the catalogue's
+// texts (shownCatalogueText); the catalogue's keys carry the same names for
+// finding pictures.
+constexpr std::array<std::string_view, 13> kToneNames{
+    QT_TRANSLATE_NOOP("Catalogue", "Magnetic"), QT_TRANSLATE_NOOP("Catalogue", "Lunar"),
+    QT_TRANSLATE_NOOP("Catalogue", "Electric"), QT_TRANSLATE_NOOP("Catalogue", "Self-Existing"),
+    QT_TRANSLATE_NOOP("Catalogue", "Overtone"), QT_TRANSLATE_NOOP("Catalogue", "Rhythmic"),
+    QT_TRANSLATE_NOOP("Catalogue", "Resonant"), QT_TRANSLATE_NOOP("Catalogue", "Galactic"),
+    QT_TRANSLATE_NOOP("Catalogue", "Solar"), QT_TRANSLATE_NOOP("Catalogue", "Planetary"),
+    QT_TRANSLATE_NOOP("Catalogue", "Spectral"), QT_TRANSLATE_NOOP("Catalogue", "Crystal"),
+    QT_TRANSLATE_NOOP("Catalogue", "Cosmic")};
+static_assert([] {
+    for (int tone = 1; tone <= 13; ++tone) {
+        const std::u16string_view key = toneRow(tone).toneKey.substr(3);
+        const std::string_view name = kToneNames[std::size_t(tone - 1)];
+        if (!std::equal(key.begin(), key.end(), name.begin(), name.end()))
+            return false;
+    }
+    return true;
+}());
+
 // The Dreamspell count skips 29 February: a day number over 365-day years.
 constexpr qint64 dreamspellDay(CivilDate c)
 {
@@ -156,8 +179,7 @@ QString toneName(int tone)
 {
     if (tone < 1 || tone > 13)
         return {};
-    const std::string_view key = toneRow(tone).toneKey; // "01-Magnetic"
-    return fromUtf8(key.substr(key.find('-') + 1));
+    return fromUtf8(kToneNames[std::size_t(tone - 1)]);
 }
 
 QString calendarRound(const MayaDay &day)

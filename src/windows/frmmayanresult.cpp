@@ -109,7 +109,7 @@ void FrmMayanResult::Form_Load()
     m_ui->picGalacticTone->setAccessibleName(tr("Day number: %1").arg(m_tonePicture));
     m_ui->picGalacticTone->setAccessibleDescription(
         tr("Picture of the %1 tone, %2 in bar-and-dot numerals")
-            .arg(toneKey.section(QLatin1Char('-'), 1), QString::number(m_tonePicture)));
+            .arg(shownCatalogueText(toneKey.section(QLatin1Char('-'), 1)), QString::number(m_tonePicture)));
     const QString sign = shownCatalogueText(m_signPictures.key(m_signPicture));
     m_ui->picDaySign->setAccessibleName(tr("Day sign: %1").arg(sign));
     m_ui->picDaySign->setAccessibleDescription(tr("Picture of the day sign %1").arg(sign));

@@ -2,11 +2,15 @@
 // CTest runs this at 100%, 150% and 200% (QT_SCALE_FACTOR). The windows
 // keep their designed boxes and fonts in every language, so a translation
 // that runs long must be shortened; a failure names the control.
+#include "frmday.h"
 #include "textfit.h"
 #include "windows.h"
 #include "windowstyle.h"
 
 #include <QTranslator>
+
+#include <memory>
+#include <optional>
 #include <QtTest>
 
 using namespace tzk;
@@ -31,7 +35,9 @@ void TestTextFit::everyTextFits_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("window");
-    QTest::addColumn<int>("variant"); // the result window's day of March 1975; the exit screen's text
+    // The result window's day of March 1975; the exit screen's text; the
+    // day window's day after 21 December 2012.
+    QTest::addColumn<int>("variant");
     for (const char *language : {"en", "es"}) {
         for (const QString &window : kWindowNames)
             QTest::addRow("%s %s", language, qPrintable(window)) << QString::fromLatin1(language) << window << 0;
@@ -43,6 +49,7 @@ void TestTextFit::everyTextFits_data()
             const ReadingRecord r = calculatedRecord(QStringLiteral("Ann"), 1975, QStringLiteral("March"), day);
             QTest::addRow("%s result %s %d", language, qPrintable(r.englishName), int(r.galacticTone))
                 << QString::fromLatin1(language) << QStringLiteral("result") << day;
+            QTest::addRow("%s day %d", language, day) << QString::fromLatin1(language) << QStringLiteral("day") << day;
         }
     }
 }
@@ -60,10 +67,18 @@ void TestTextFit::everyTextFits()
         QCoreApplication::installTranslator(&translation);
     }
     setBirth(1975, "March", window == QLatin1String("result") && variant > 0 ? variant : 14);
-    OpenWindow w(window, variant % 4 / 4.0 + 0.1);
-    w.window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(w.window));
-    const QStringList cut = cutOffTexts(w.window);
+    // The day window is a program of its own, without the reading's windows.
+    FakePlatform platform;
+    std::unique_ptr<QWidget> day;
+    std::optional<OpenWindow> reading;
+    if (window == QLatin1String("day"))
+        day = std::make_unique<FrmDay>(platform, QStringList{QDate(2012, 12, 21).addDays(variant).toString(Qt::ISODate)});
+    else
+        reading.emplace(window, variant % 4 / 4.0 + 0.1);
+    QWidget *shown = day ? day.get() : reading->window.data();
+    shown->show();
+    QVERIFY(QTest::qWaitForWindowExposed(shown));
+    const QStringList cut = cutOffTexts(shown);
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
 }
 
