@@ -505,55 +505,55 @@
     </message>
     <message>
         <source>Magnetic</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnético</translation>
     </message>
     <message>
         <source>Lunar</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunar</translation>
     </message>
     <message>
         <source>Electric</source>
-        <translation type="unfinished"></translation>
+        <translation>Eléctrico</translation>
     </message>
     <message>
         <source>Self-Existing</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoexistente</translation>
     </message>
     <message>
         <source>Overtone</source>
-        <translation type="unfinished"></translation>
+        <translation>Entonado</translation>
     </message>
     <message>
         <source>Rhythmic</source>
-        <translation type="unfinished"></translation>
+        <translation>Rítmico</translation>
     </message>
     <message>
         <source>Resonant</source>
-        <translation type="unfinished"></translation>
+        <translation>Resonante</translation>
     </message>
     <message>
         <source>Galactic</source>
-        <translation type="unfinished"></translation>
+        <translation>Galáctico</translation>
     </message>
     <message>
         <source>Solar</source>
-        <translation type="unfinished"></translation>
+        <translation>Solar</translation>
     </message>
     <message>
         <source>Planetary</source>
-        <translation type="unfinished"></translation>
+        <translation>Planetario</translation>
     </message>
     <message>
         <source>Spectral</source>
-        <translation type="unfinished"></translation>
+        <translation>Espectral</translation>
     </message>
     <message>
         <source>Crystal</source>
-        <translation type="unfinished"></translation>
+        <translation>Cristal</translation>
     </message>
     <message>
         <source>Cosmic</source>
-        <translation type="unfinished"></translation>
+        <translation>Cósmico</translation>
     </message>
 </context>
 <context>
@@ -608,6 +608,17 @@
     </message>
 </context>
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Muestra la ayuda de las opciones de la línea de comandos.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Muestra la ayuda, con las opciones propias de Qt.</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>Tzolkara icon</source>
@@ -642,75 +653,75 @@
     <name>frmDay</name>
     <message>
         <source>&amp;Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fecha:</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>&amp;Today</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hoy</translation>
     </message>
     <message>
         <source>Shows today&apos;s day</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra el día de hoy</translation>
     </message>
     <message>
         <source>Picture of the day sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen del signo del día</translation>
     </message>
     <message>
         <source>Picture of the tone in bar-and-dot numerals</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen del tono en numeración de barras y puntos</translation>
     </message>
     <message>
         <source>Kin:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kin:</translation>
     </message>
     <message>
         <source>Trecena:</source>
-        <translation type="unfinished"></translation>
+        <translation>Trecena:</translation>
     </message>
     <message>
         <source>Haab&apos;:</source>
-        <translation type="unfinished"></translation>
+        <translation>Haab&apos;:</translation>
     </message>
     <message>
         <source>Long Count:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta Larga:</translation>
     </message>
     <message>
         <source>Calendar Round:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rueda calendárica:</translation>
     </message>
     <message>
         <source>Lord of the Night:</source>
-        <translation type="unfinished"></translation>
+        <translation>Señor de la Noche:</translation>
     </message>
     <message>
         <source>Year bearer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Portador del año:</translation>
     </message>
     <message>
         <source>Next &amp;returns of this kin:</source>
-        <translation type="unfinished"></translation>
+        <translation>Próximos &amp;retornos de este kin:</translation>
     </message>
     <message>
         <source>&amp;Export to Calendar…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar al calendario…</translation>
     </message>
     <message>
         <source>Saves these days as a calendar file</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda estos días en un archivo de calendario</translation>
     </message>
     <message>
         <source>About the &amp;sign:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre el &amp;signo:</translation>
     </message>
     <message>
         <source>About the t&amp;one:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre el t&amp;ono:</translation>
     </message>
 </context>
 <context>
@@ -1074,127 +1085,127 @@ una lectura
     <name>tzk</name>
     <message>
         <source>&quot;%1&quot; is not a date in the form YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es una fecha con el formato AAAA-MM-DD</translation>
     </message>
     <message>
         <source>%1 lies outside the years 0001 to 9999</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está fuera de los años 0001 a 9999</translation>
     </message>
     <message>
         <source>%1 is not a date: there is no such day</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una fecha: ese día no existe</translation>
     </message>
     <message>
         <source>%1 in the Maya count (correlation %2, Goodman-Martinez-Thompson; the day runs from midnight to midnight)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en la cuenta maya (correlación %2, Goodman-Martínez-Thompson; el día va de medianoche a medianoche)</translation>
     </message>
     <message>
         <source>Kin</source>
-        <translation type="unfinished"></translation>
+        <translation>Kin</translation>
     </message>
     <message>
         <source>%1 of 260</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de 260</translation>
     </message>
     <message>
         <source>Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono</translation>
     </message>
     <message>
         <source>Day sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Signo del día</translation>
     </message>
     <message>
         <source>Trecena</source>
-        <translation type="unfinished"></translation>
+        <translation>Trecena</translation>
     </message>
     <message>
         <source>opens on kin %1, 1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>empieza en el kin %1, 1 %2</translation>
     </message>
     <message>
         <source>Haab&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Haab&apos;</translation>
     </message>
     <message>
         <source>Long Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta Larga</translation>
     </message>
     <message>
         <source>Calendar Round</source>
-        <translation type="unfinished"></translation>
+        <translation>Rueda calendárica</translation>
     </message>
     <message>
         <source>Lord of the Night</source>
-        <translation type="unfinished"></translation>
+        <translation>Señor de la Noche</translation>
     </message>
     <message>
         <source>Year bearer</source>
-        <translation type="unfinished"></translation>
+        <translation>Portador del año</translation>
     </message>
     <message>
         <source>kin %1, %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>kin %1, %2 %3</translation>
     </message>
     <message>
         <source>Correlation %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Correlación %1</translation>
     </message>
     <message>
         <source>Dreamspell</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreamspell</translation>
     </message>
     <message>
         <source>kin %1 (a count of its own)</source>
-        <translation type="unfinished"></translation>
+        <translation>kin %1 (una cuenta distinta)</translation>
     </message>
     <message>
         <source>The day before</source>
-        <translation type="unfinished"></translation>
+        <translation>El día anterior</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished">%2 de %1 de %2 {1,?}</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>none in the years 0001 to 9999</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguno en los años 0001 a 9999</translation>
     </message>
     <message>
         <source>Not the reading: what other counts say about this day (some traditions count a birth between midnight and dawn with the day before):</source>
-        <translation type="unfinished"></translation>
+        <translation>No es la lectura: lo que dicen otras cuentas sobre este día (algunas tradiciones cuentan un nacimiento entre la medianoche y el amanecer con el día anterior):</translation>
     </message>
     <message>
         <source>--%1 is given more than once</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 aparece más de una vez</translation>
     </message>
     <message>
         <source>give one date at most, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>indica una fecha como máximo, no %1</translation>
     </message>
     <message>
         <source>the name is longer than %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre tiene más de %1 caracteres</translation>
     </message>
     <message>
         <source>the name holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre contiene un carácter de control</translation>
     </message>
     <message>
         <source>--returns takes a whole number from 1 to %1, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--returns admite un número entero de 1 a %1, no &quot;%2&quot;</translation>
     </message>
     <message>
         <source>--from and --ics go with --returns N</source>
-        <translation type="unfinished"></translation>
+        <translation>--from y --ics se usan con --returns N</translation>
     </message>
     <message>
         <source>--returns lists dates; --name and --explain go with a reading</source>
-        <translation type="unfinished"></translation>
+        <translation>--returns da una lista de fechas; --name y --explain se usan con una lectura</translation>
     </message>
     <message>
         <source>--ics and --json are two forms of output: choose one</source>
-        <translation type="unfinished"></translation>
+        <translation>--ics y --json son dos formas de salida: elige una</translation>
     </message>
     <message>
         <source>
@@ -1204,39 +1215,45 @@ Examples:
   tzolkara-cli 1975-03-14 --returns 5 --ics &gt; kin.ics
                                        the next five returns of that day&apos;s kin
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Ejemplos:
+  tzolkara-cli 1975-03-14 --name Ann   la lectura y el día del 14 de marzo de 1975
+  tzolkara-cli --json --explain        hoy en JSON, con lo que dicen otras cuentas
+  tzolkara-cli 1975-03-14 --returns 5 --ics &gt; kin.ics
+                                       los próximos cinco retornos del kin de ese día
+</translation>
     </message>
     <message>
         <source>The Maya day of a date in the years 0001 to 9999 and its reading, with the correlation %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El día maya de una fecha de los años 0001 a 9999 y su lectura, con la correlación %1.</translation>
     </message>
     <message>
         <source>Puts NAME at the top of the reading.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pone NAME al principio de la lectura.</translation>
     </message>
     <message>
         <source>Writes the reading and the day as one JSON object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe la lectura y el día como un solo objeto JSON.</translation>
     </message>
     <message>
         <source>Adds what 584285, 584286, Dreamspell and the day before say.</source>
-        <translation type="unfinished"></translation>
+        <translation>Agrega lo que dicen 584285, 584286, Dreamspell y el día anterior.</translation>
     </message>
     <message>
         <source>The next N dates (1 to %1) with the kin of DATE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las próximas N fechas (de 1 a %1) con el kin de DATE.</translation>
     </message>
     <message>
         <source>Starts --returns at DATE instead of today.</source>
-        <translation type="unfinished"></translation>
+        <translation>Empieza --returns en DATE en lugar de hoy.</translation>
     </message>
     <message>
         <source>Writes those dates as an iCalendar file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe esas fechas como archivo iCalendar.</translation>
     </message>
     <message>
         <source>YYYY-MM-DD, 0001-01-01 to 9999-12-31; default today.</source>
-        <translation type="unfinished"></translation>
+        <translation>AAAA-MM-DD, de 0001-01-01 a 9999-12-31; hoy si se omite.</translation>
     </message>
 </context>
 <context>
@@ -1244,7 +1261,8 @@ Examples:
     <message>
         <source>tzolkara-cli: argument %1 is not valid UTF-8
 </source>
-        <translation type="unfinished"></translation>
+        <translation>tzolkara-cli: el argumento %1 no es UTF-8 válido
+</translation>
     </message>
 </context>
 <context>
@@ -1262,155 +1280,155 @@ Examples:
     <name>tzk::FrmDay</name>
     <message>
         <source>Magnetic</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnético</translation>
     </message>
     <message>
         <source>Lunar</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunar</translation>
     </message>
     <message>
         <source>Electric</source>
-        <translation type="unfinished"></translation>
+        <translation>Eléctrico</translation>
     </message>
     <message>
         <source>Self-Existing</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoexistente</translation>
     </message>
     <message>
         <source>Overtone</source>
-        <translation type="unfinished"></translation>
+        <translation>Entonado</translation>
     </message>
     <message>
         <source>Rhythmic</source>
-        <translation type="unfinished"></translation>
+        <translation>Rítmico</translation>
     </message>
     <message>
         <source>Resonant</source>
-        <translation type="unfinished"></translation>
+        <translation>Resonante</translation>
     </message>
     <message>
         <source>Galactic</source>
-        <translation type="unfinished"></translation>
+        <translation>Galáctico</translation>
     </message>
     <message>
         <source>Solar</source>
-        <translation type="unfinished"></translation>
+        <translation>Solar</translation>
     </message>
     <message>
         <source>Planetary</source>
-        <translation type="unfinished"></translation>
+        <translation>Planetario</translation>
     </message>
     <message>
         <source>Spectral</source>
-        <translation type="unfinished"></translation>
+        <translation>Espectral</translation>
     </message>
     <message>
         <source>Crystal</source>
-        <translation type="unfinished"></translation>
+        <translation>Cristal</translation>
     </message>
     <message>
         <source>Cosmic</source>
-        <translation type="unfinished"></translation>
+        <translation>Cósmico</translation>
     </message>
     <message>
         <source>Give one date, not several (%1 …). Showing today.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indica una sola fecha, no varias (%1 …). Se muestra hoy.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a date in the form YYYY-MM-DD. Showing today.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es una fecha con el formato AAAA-MM-DD. Se muestra hoy.</translation>
     </message>
     <message>
         <source>There is no day %1. Showing today.</source>
-        <translation type="unfinished"></translation>
+        <translation>El día %1 no existe. Se muestra hoy.</translation>
     </message>
     <message>
         <source>%1 is before the year 100, the earliest this window shows. Showing today.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es anterior al año 100, el primero que muestra esta ventana. Se muestra hoy.</translation>
     </message>
     <message>
         <source>%1 - Any Day</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Cualquier día</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 of 260</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de 260</translation>
     </message>
     <message>
         <source>1 %1 (kin %2), day %3 of 13</source>
-        <translation type="unfinished"></translation>
+        <translation>1 %1 (kin %2), día %3 de 13</translation>
     </message>
     <message>
         <source>Day sign: %1</source>
-        <translation type="unfinished">Signo del día: %1</translation>
+        <translation>Signo del día: %1</translation>
     </message>
     <message>
         <source>Tone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono: %1</translation>
     </message>
     <message>
         <source>About the sign %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre el signo %1</translation>
     </message>
     <message>
         <source>About the tone %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre el tono %1</translation>
     </message>
     <message>
         <source>today</source>
-        <translation type="unfinished"></translation>
+        <translation>hoy</translation>
     </message>
     <message>
         <source>tomorrow</source>
-        <translation type="unfinished"></translation>
+        <translation>mañana</translation>
     </message>
     <message>
         <source>in %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>en %1 días</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished">%2 de %1 de %2 {1,?}</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>ddd d MMM yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>ddd d MMM yyyy</translation>
     </message>
     <message>
         <source>Next returns of kin %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Próximos retornos del kin %1</translation>
     </message>
     <message>
         <source>Counted with the correlation %1; a day runs from midnight to midnight.</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculado con la correlación %1; un día va de medianoche a medianoche.</translation>
     </message>
     <message>
         <source>Picture of the day sign %1</source>
-        <translation type="unfinished">Imagen del signo del día %1</translation>
+        <translation>Imagen del signo del día %1</translation>
     </message>
     <message>
         <source>Picture of the tone %1 in bar-and-dot numerals</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen del tono %1 en numeración de barras y puntos</translation>
     </message>
     <message>
         <source>Export to Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar al calendario</translation>
     </message>
     <message>
         <source>Calendar Files (*.ics)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de calendario (*.ics)</translation>
     </message>
     <message>
         <source>The Calendar Could Not Be Saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el calendario.</translation>
     </message>
 </context>
 <context>
@@ -1548,11 +1566,11 @@ Save The Reading Without Them?</source>
     <name>tzk::MayaDay</name>
     <message>
         <source>%1 (kin %2) comes round</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuelve %1 (kin %2)</translation>
     </message>
     <message>
         <source>Kin %1, %2, returns on this day in the 260-day count, reckoned with the correlation %3 (Goodman-Martinez-Thompson); the day runs from civil midnight to midnight.</source>
-        <translation type="unfinished"></translation>
+        <translation>El kin %1, %2, vuelve este día en la cuenta de 260 días, calculada con la correlación %3 (Goodman-Martínez-Thompson); el día va de medianoche a medianoche.</translation>
     </message>
 </context>
 <context>

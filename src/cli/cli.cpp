@@ -24,6 +24,12 @@ QString tr(const char *text) { return QCoreApplication::translate("tzk", text); 
 // The result window's own captions, so that its translation serves both.
 QString windowCaption(const char *text) { return QCoreApplication::translate("frmMayanResult", text); }
 
+// Two texts of Qt's command-line parser that Qt's own translations lack
+// (its help option's), marked here so that ours carries them.
+[[maybe_unused]] constexpr const char *kParserTexts[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options.")};
+
 // Enough for eleven years of 260-day returns; more is surely a typing slip.
 constexpr int kMaxReturns = 1000;
 // The name field of the main window holds no more.

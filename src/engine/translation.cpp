@@ -38,8 +38,13 @@ bool installTranslation()
     // same language, and only in a language of ours, so that no window
     // mixes two. Qt keeps them in its translations folder; a Windows
     // deployment puts them beside ours.
-    install(QLocale(ours->language()), QStringLiteral("qtbase"),
-            {QLibraryInfo::path(QLibraryInfo::TranslationsPath), translations});
+    const QLocale language(ours->language());
+    install(language, QStringLiteral("qtbase"), {QLibraryInfo::path(QLibraryInfo::TranslationsPath), translations});
+    // The names of days and months that come from the locale follow the
+    // translation too: under LANGUAGE=es with LANG=C the system locale is
+    // called es_ES but names the days in English. The country, which
+    // chooses the paper, stays.
+    QLocale::setDefault(QLocale(language.language(), QLocale().territory()));
     return true;
 }
 
