@@ -503,58 +503,6 @@
         <source>Dogs are well known for their loyalty, and so are you if you were born under the Dog, the tenth sign of Mayan astrology, Tzi in K&apos;iche&apos; and Oc in Yucatec. In Mesoamerican belief a dog guided the dead on their journey to the underworld and helped them across a dark river. Highland daykeepers link the day with law and justice. You guard your people like a good watchdog and stand by them through any trouble. You have a keen nose for unfairness and will defend the weak, so law, teaching and public service suit you well. At home you are devoted and protective, and a partner always knows where you stand. You work hard, keep your word and expect others to keep theirs. When they do not, you may bark before you listen or hold a grudge for many years. Trust a little more, forgive a little sooner, and let good judgement lead your loyalty.</source>
         <translation>Los perros son conocidos por su lealtad, y tú también, si naciste bajo el Perro, décimo signo de la astrología maya, Tzi en k&apos;iche&apos; y Oc en yucateco. En las creencias mesoamericanas, un perro guiaba a los muertos en su viaje al inframundo y los ayudaba a cruzar un río oscuro. Los contadores del tiempo del altiplano asocian el día con la ley y la justicia. Cuidas a los tuyos como un buen perro guardián y los apoyas en cualquier dificultad. Tienes buen olfato para la injusticia y defiendes a los débiles, así que el derecho, la enseñanza y el servicio público te van bien. En casa eres entregado y protector, y tu pareja siempre sabe a qué atenerse contigo. Trabajas duro, cumples tu palabra y esperas que los demás cumplan la suya. Cuando no lo hacen, puedes ladrar antes de escuchar o guardar rencor durante muchos años. Confía un poco más, perdona un poco antes, y deja que el buen juicio guíe tu lealtad.</translation>
     </message>
-    <message>
-        <source>Magnetic</source>
-        <translation>Magnético</translation>
-    </message>
-    <message>
-        <source>Lunar</source>
-        <translation>Lunar</translation>
-    </message>
-    <message>
-        <source>Electric</source>
-        <translation>Eléctrico</translation>
-    </message>
-    <message>
-        <source>Self-Existing</source>
-        <translation>Autoexistente</translation>
-    </message>
-    <message>
-        <source>Overtone</source>
-        <translation>Entonado</translation>
-    </message>
-    <message>
-        <source>Rhythmic</source>
-        <translation>Rítmico</translation>
-    </message>
-    <message>
-        <source>Resonant</source>
-        <translation>Resonante</translation>
-    </message>
-    <message>
-        <source>Galactic</source>
-        <translation>Galáctico</translation>
-    </message>
-    <message>
-        <source>Solar</source>
-        <translation>Solar</translation>
-    </message>
-    <message>
-        <source>Planetary</source>
-        <translation>Planetario</translation>
-    </message>
-    <message>
-        <source>Spectral</source>
-        <translation>Espectral</translation>
-    </message>
-    <message>
-        <source>Crystal</source>
-        <translation>Cristal</translation>
-    </message>
-    <message>
-        <source>Cosmic</source>
-        <translation>Cósmico</translation>
-    </message>
 </context>
 <context>
     <name>Month</name>
@@ -616,6 +564,61 @@
     <message>
         <source>Displays help including Qt specific options.</source>
         <translation>Muestra la ayuda, con las opciones propias de Qt.</translation>
+    </message>
+</context>
+<context>
+    <name>Tone</name>
+    <message>
+        <source>Magnetic</source>
+        <translation>Magnético</translation>
+    </message>
+    <message>
+        <source>Lunar</source>
+        <translation>Lunar</translation>
+    </message>
+    <message>
+        <source>Electric</source>
+        <translation>Eléctrico</translation>
+    </message>
+    <message>
+        <source>Self-Existing</source>
+        <translation>Autoexistente</translation>
+    </message>
+    <message>
+        <source>Overtone</source>
+        <translation>Entonado</translation>
+    </message>
+    <message>
+        <source>Rhythmic</source>
+        <translation>Rítmico</translation>
+    </message>
+    <message>
+        <source>Resonant</source>
+        <translation>Resonante</translation>
+    </message>
+    <message>
+        <source>Galactic</source>
+        <translation>Galáctico</translation>
+    </message>
+    <message>
+        <source>Solar</source>
+        <translation>Solar</translation>
+    </message>
+    <message>
+        <source>Planetary</source>
+        <translation>Planetario</translation>
+    </message>
+    <message>
+        <source>Spectral</source>
+        <translation>Espectral</translation>
+    </message>
+    <message>
+        <source>Crystal</source>
+        <translation>Cristal</translation>
+    </message>
+    <message>
+        <source>Cosmic</source>
+        <translation>Cósmico</translation>
     </message>
 </context>
 <context>

@@ -132,7 +132,7 @@ QString factsText(CivilDate date, const MayaDay &day)
     out = QLatin1Char('\n') + wrapped(out);
     return out + aligned({
         {tr("Kin"), tr("%1 of 260").arg(day.kin)},
-        {tr("Tone"), QStringLiteral("%1 (%2)").arg(day.tone).arg(shownCatalogueText(toneName(day.tone)))},
+        {tr("Tone"), QStringLiteral("%1 (%2)").arg(day.tone).arg(shownToneName(day.tone))},
         {tr("Day sign"), QStringLiteral("%1 %2").arg(day.sign).arg(signWithEnglish(day.sign))},
         {tr("Trecena"), tr("opens on kin %1, 1 %2").arg(day.trecenaKin).arg(mayaSignName(day.trecenaSign))},
         {tr("Haab'"), QStringLiteral("%1 %2").arg(day.haabDay).arg(haabMonthName(day.haabMonth))},
@@ -200,7 +200,7 @@ QJsonObject dayJson(CivilDate date, const MayaDay &day)
         {QStringLiteral("kin"), day.kin},
         {QStringLiteral("tone"),
          QJsonObject{{QStringLiteral("number"), day.tone},
-                     {QStringLiteral("name"), shownCatalogueText(toneName(day.tone))},
+                     {QStringLiteral("name"), shownToneName(day.tone)},
                      {QStringLiteral("description"), catalogueText(toneRow(day.tone).toneDescription)}}},
         {QStringLiteral("sign"), sign},
         {QStringLiteral("trecena"),

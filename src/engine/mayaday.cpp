@@ -87,17 +87,16 @@ constexpr std::string_view kHaabNames[19] = {
     "Pop", "Wo'", "Sip", "Sotz'", "Sek", "Xul", "Yaxk'in", "Mol", "Ch'en", "Yax",
     "Sak'", "Keh", "Mak", "K'ank'in", "Muwan", "Pax", "K'ayab", "Kumk'u", "Wayeb'"};
 
-// The tones' English names, marked for translation with the catalogue's
-// texts (shownCatalogueText); the catalogue's keys carry the same names for
-// finding pictures.
+// The tones' English names, marked for translation (shownToneName); the
+// catalogue's keys carry the same names for finding pictures.
 constexpr std::array<std::string_view, 13> kToneNames{
-    QT_TRANSLATE_NOOP("Catalogue", "Magnetic"), QT_TRANSLATE_NOOP("Catalogue", "Lunar"),
-    QT_TRANSLATE_NOOP("Catalogue", "Electric"), QT_TRANSLATE_NOOP("Catalogue", "Self-Existing"),
-    QT_TRANSLATE_NOOP("Catalogue", "Overtone"), QT_TRANSLATE_NOOP("Catalogue", "Rhythmic"),
-    QT_TRANSLATE_NOOP("Catalogue", "Resonant"), QT_TRANSLATE_NOOP("Catalogue", "Galactic"),
-    QT_TRANSLATE_NOOP("Catalogue", "Solar"), QT_TRANSLATE_NOOP("Catalogue", "Planetary"),
-    QT_TRANSLATE_NOOP("Catalogue", "Spectral"), QT_TRANSLATE_NOOP("Catalogue", "Crystal"),
-    QT_TRANSLATE_NOOP("Catalogue", "Cosmic")};
+    QT_TRANSLATE_NOOP("Tone", "Magnetic"), QT_TRANSLATE_NOOP("Tone", "Lunar"),
+    QT_TRANSLATE_NOOP("Tone", "Electric"), QT_TRANSLATE_NOOP("Tone", "Self-Existing"),
+    QT_TRANSLATE_NOOP("Tone", "Overtone"), QT_TRANSLATE_NOOP("Tone", "Rhythmic"),
+    QT_TRANSLATE_NOOP("Tone", "Resonant"), QT_TRANSLATE_NOOP("Tone", "Galactic"),
+    QT_TRANSLATE_NOOP("Tone", "Solar"), QT_TRANSLATE_NOOP("Tone", "Planetary"),
+    QT_TRANSLATE_NOOP("Tone", "Spectral"), QT_TRANSLATE_NOOP("Tone", "Crystal"),
+    QT_TRANSLATE_NOOP("Tone", "Cosmic")};
 static_assert([] {
     for (int tone = 1; tone <= 13; ++tone) {
         const std::u16string_view key = toneRow(tone).toneKey.substr(3);
@@ -180,6 +179,11 @@ QString toneName(int tone)
     if (tone < 1 || tone > 13)
         return {};
     return fromUtf8(kToneNames[std::size_t(tone - 1)]);
+}
+
+QString shownToneName(int tone)
+{
+    return tone < 1 || tone > 13 ? QString() : QCoreApplication::translate("Tone", kToneNames[std::size_t(tone - 1)].data());
 }
 
 QString calendarRound(const MayaDay &day)

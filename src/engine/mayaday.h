@@ -57,7 +57,8 @@ std::optional<MayaDay> mayaDay(CivilDate date, int correlation = kCorrelationGmt
 // Names, in the orthography the README gives. Maya names are not translated.
 QString mayaSignName(int sign);       // "Imix" .. "Ajaw"
 QString haabMonthName(int month);     // "Pop" .. "Wayeb'"
-QString toneName(int tone);           // "Magnetic" .. "Cosmic", English (shownCatalogueText translates)
+QString toneName(int tone);           // "Magnetic" .. "Cosmic", the catalogue's tone keys without their number
+QString shownToneName(int tone);      // the same as a person reads it: translated where a translation is installed
 QString calendarRound(const MayaDay &day); // "13 Ak'b'al 16 K'ayab"
 QString longCountText(const MayaDay &day); // "12.18.1.12.3"
 
