@@ -27,7 +27,7 @@ PictureList PictureList::galacticTones()
 {
     QStringList keys;
     QStringList paths;
-    for (const ToneRow &row : kToneRows) {
+    for (const ToneTexts &row : kToneRows) {
         keys << staticString(row.toneKey);
         paths << QStringLiteral(":/tones/%1.jpg").arg(keys.size(), 2, 10, QLatin1Char('0'));
     }

@@ -19,7 +19,7 @@
 
 namespace tzk {
 
-struct SignRow {
+struct SignTexts {
     std::u16string_view mayanName;
     std::u16string_view englishName;
     std::u16string_view keywords;
@@ -29,7 +29,7 @@ struct SignRow {
     std::u16string_view signDescription;
 };
 
-struct ToneRow {
+struct ToneTexts {
     std::u16string_view toneKey;
     std::u16string_view toneDescription;
 };
@@ -47,11 +47,11 @@ inline constexpr char kCatalogueContext[] = "Catalogue";
 namespace tzk {
 
 // Row r (1-based) of either table; callers hold r in range.
-constexpr const SignRow &signRow(int daySign) { return kSignRows[daySign - 1]; }
-constexpr const ToneRow &toneRow(int tone) { return kToneRows[tone - 1]; }
+constexpr const SignTexts &signTexts(int daySign) { return kSignRows[daySign - 1]; }
+constexpr const ToneTexts &toneTexts(int tone) { return kToneRows[tone - 1]; }
 
-static_assert(signRow(1).mayanName == u"BATZ - (CHUEN)" && signRow(20).englishName == u"Dog");
-static_assert(signRow(3).gemstone == u"Turquoise " && toneRow(13).toneKey == u"13-Cosmic");
+static_assert(signTexts(1).mayanName == u"BATZ - (CHUEN)" && signTexts(20).englishName == u"Dog");
+static_assert(signTexts(3).gemstone == u"Turquoise " && toneTexts(13).toneKey == u"13-Cosmic");
 
 // A QString over a catalogue text, without a copy.
 inline QString staticString(std::u16string_view text)

@@ -11,7 +11,7 @@
 namespace tzk {
 using std::string_view_literals::operator""sv;
 
-inline constexpr std::array<SignRow, kSignCount> kSignRows{{
+inline constexpr std::array<SignTexts, kSignCount> kSignRows{{
     {u"BATZ - (CHUEN)"sv,
      u""sv QT_TRANSLATE_NOOP("Catalogue", "Monkey"),
      u""sv QT_TRANSLATE_NOOP("Catalogue", "Witty and demonstrative"),
@@ -134,7 +134,7 @@ inline constexpr std::array<SignRow, kSignCount> kSignRows{{
      kFamousPersons[19], kSignDescriptions[19]},
 }};
 
-inline constexpr std::array<ToneRow, kToneCount> kToneRows{{
+inline constexpr std::array<ToneTexts, kToneCount> kToneRows{{
     {u"01-Magnetic"sv, kToneDescriptions[0]},
     {u"02-Lunar"sv, kToneDescriptions[1]},
     {u"03-Electric"sv, kToneDescriptions[2]},

@@ -37,10 +37,10 @@ bool CalculateReading(ReadingRecord &r)
         return false;
     }
     // Views of the static catalogue: a reading copies pointers, no text.
-    const SignRow &sign = signRow(DaySign(*place));
+    const SignTexts sign = signTexts(DaySign(*place));
     const int tone = GalacticTone(*place);
     r.galacticTone = qint16(tone);
-    r.toneDescription = staticString(toneRow(tone).toneDescription);
+    r.toneDescription = staticString(toneTexts(tone).toneDescription);
     r.mayanName = staticString(sign.mayanName);
     r.englishName = staticString(sign.englishName);
     r.signDescription = staticString(sign.signDescription);
@@ -67,7 +67,7 @@ QStringList signPictureKeys()
 {
     QStringList keys;
     for (int row = 1; row <= kSignCount; ++row)
-        keys << staticString(signRow(row).englishName);
+        keys << staticString(signTexts(row).englishName);
     return keys;
 }
 

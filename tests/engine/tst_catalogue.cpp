@@ -110,13 +110,13 @@ void TestCatalogue::signRowForm_data()
 {
     QTest::addColumn<int>("row");
     for (int row = 1; row <= kSignCount; ++row)
-        QTest::addRow("%d %s", row, qPrintable(qs(signRow(row).englishName))) << row;
+        QTest::addRow("%d %s", row, qPrintable(qs(signTexts(row).englishName))) << row;
 }
 
 void TestCatalogue::signRowForm()
 {
     QFETCH(int, row);
-    const SignRow &sign = signRow(row);
+    const SignTexts &sign = signTexts(row);
     const SignForm &form = kSignForms[row - 1];
     const QString description = qs(sign.signDescription);
     const QString opening = QString::fromUtf8(form.opening);
@@ -127,8 +127,8 @@ void TestCatalogue::signRowForm()
     QCOMPARE(famous.size(), form.famousLength);
     QCOMPARE(famous.split(QStringLiteral(", ")).size(), 2);
     for (int other = 1; other < row; ++other) {
-        QVERIFY(signRow(other).mayanName != sign.mayanName);
-        QVERIFY(signRow(other).englishName != sign.englishName);
+        QVERIFY(signTexts(other).mayanName != sign.mayanName);
+        QVERIFY(signTexts(other).englishName != sign.englishName);
     }
 }
 
@@ -136,13 +136,13 @@ void TestCatalogue::toneRowForm_data()
 {
     QTest::addColumn<int>("tone");
     for (int tone = 1; tone <= kToneCount; ++tone)
-        QTest::addRow("%d %s", tone, qPrintable(qs(toneRow(tone).toneKey))) << tone;
+        QTest::addRow("%d %s", tone, qPrintable(qs(toneTexts(tone).toneKey))) << tone;
 }
 
 void TestCatalogue::toneRowForm()
 {
     QFETCH(int, tone);
-    const QString description = qs(toneRow(tone).toneDescription);
+    const QString description = qs(toneTexts(tone).toneDescription);
     const QString opening = QString::fromUtf8(kToneForms[tone - 1].opening);
     QCOMPARE(description.left(opening.size()), opening);
     QCOMPARE(description.size(), kToneForms[tone - 1].length);
@@ -174,27 +174,27 @@ void TestCatalogue::firstAndLastRows()
 
 void TestCatalogue::gemstonesKeepTheirTrailingBlank()
 {
-    QCOMPARE(qs(signRow(3).gemstone), QStringLiteral("Turquoise "));
-    QCOMPARE(qs(signRow(5).gemstone), QStringLiteral("Unakite "));
+    QCOMPARE(qs(signTexts(3).gemstone), QStringLiteral("Turquoise "));
+    QCOMPARE(qs(signTexts(5).gemstone), QStringLiteral("Unakite "));
     // ... and the record gets it unchanged (12 March 1901 is place 3).
     QCOMPARE(readingFor(1901, "March", 12).gemstone, QStringLiteral("Turquoise "));
     // Rows sharing "Unity" stay distinct in every other column.
     for (int a : {5, 11, 18})
         for (int b : {5, 11, 18})
             if (a < b) {
-                QCOMPARE(qs(signRow(a).significance), QStringLiteral("Unity"));
-                QVERIFY(signRow(a).mayanName != signRow(b).mayanName);
-                QVERIFY(signRow(a).keywords != signRow(b).keywords);
-                QVERIFY(signRow(a).gemstone != signRow(b).gemstone);
-                QVERIFY(signRow(a).famousPersons != signRow(b).famousPersons);
-                QVERIFY(signRow(a).signDescription != signRow(b).signDescription);
+                QCOMPARE(qs(signTexts(a).significance), QStringLiteral("Unity"));
+                QVERIFY(signTexts(a).mayanName != signTexts(b).mayanName);
+                QVERIFY(signTexts(a).keywords != signTexts(b).keywords);
+                QVERIFY(signTexts(a).gemstone != signTexts(b).gemstone);
+                QVERIFY(signTexts(a).famousPersons != signTexts(b).famousPersons);
+                QVERIFY(signTexts(a).signDescription != signTexts(b).signDescription);
             }
 }
 
 void TestCatalogue::descriptionsNameTheirOwnPlaceInTheCount()
 {
     for (int row = 1; row <= kSignCount; ++row) {
-        const QString text = qs(signRow(row).signDescription).toLower();
+        const QString text = qs(signTexts(row).signDescription).toLower();
         const int traditional = (row + 9) % 20; // 0-based: row 1 is the eleventh
         for (int k = 0; k < 20; ++k) {
             const QRegularExpression word(QStringLiteral("\\b%1\\b").arg(QLatin1String(kOrdinals[k])));
@@ -221,7 +221,7 @@ void TestCatalogue::famousPeopleWereBornUnderTheirSign()
     // Each row is exactly its two dated people, in order: a person dated
     // twice and one not at all cannot both pass.
     for (int row = 1; row <= kSignCount; ++row)
-        QCOMPARE(named[row].join(QStringLiteral(", ")), qs(signRow(row).famousPersons));
+        QCOMPARE(named[row].join(QStringLiteral(", ")), qs(signTexts(row).famousPersons));
 }
 
 void TestCatalogue::secondCalculationReplacesEveryComputedField()
@@ -276,13 +276,13 @@ void TestCatalogue::translationToolsFindEveryText()
     }
     QSet<QString> expected;
     for (int row = 1; row <= kSignCount; ++row) {
-        const SignRow &s = signRow(row);
+        const SignTexts &s = signTexts(row);
         for (const auto text : {s.englishName, s.keywords, s.gemstone, s.significance, s.famousPersons,
                                 s.signDescription})
             expected << qs(text);
     }
     for (int tone = 1; tone <= kToneCount; ++tone)
-        expected << qs(toneRow(tone).toneDescription);
+        expected << qs(toneTexts(tone).toneDescription);
     for (const QSet<QString> &left : {expected - extracted, extracted - expected})
         QVERIFY2(left.isEmpty(), qPrintable(QStringLiteral("%1 of %2 unmatched, such as \"%3\"")
                                                 .arg(left.size())
