@@ -32,9 +32,11 @@ int main(int argc, char *argv[])
         result = tzk::runCli(QCoreApplication::arguments(), QDateTime::currentDateTime());
 
     std::fwrite(result.out.constData(), 1, size_t(result.out.size()), stdout);
-    std::fwrite(result.err.constData(), 1, size_t(result.err.size()), stderr);
     // A full disk or a closed pipe is a failure, not a success.
-    if (std::fflush(stdout) != 0 && result.status == 0)
-        return 1;
+    if ((std::fflush(stdout) != 0 || std::ferror(stdout)) && result.status == 0) {
+        result.status = 1;
+        result.err = QCoreApplication::translate("tzk::Cli", "tzolkara-cli: the output could not be written\n").toUtf8();
+    }
+    std::fwrite(result.err.constData(), 1, size_t(result.err.size()), stderr);
     return result.status;
 }

@@ -67,6 +67,7 @@ void TestCli::runs_data()
     row("escape in name", {"--name", "a\x1b[2J"}, 2, {}, "control character");
     row("long name", {"--name", QString(255, QLatin1Char('x'))}, 2, {}, "254");
     // QProcess passes text: the shell hands over the byte 0xFF itself.
+    row("output cannot be written", {"-c", "exec \"$0\" 2012-12-21 >/dev/full", TZK_CLI}, 1, {}, "could not be written");
     row("not UTF-8", {"-c", "exec \"$0\" \"$(printf 'x\\377')\"", TZK_CLI}, 2, {}, "not valid UTF-8");
 }
 

@@ -2,7 +2,6 @@
 #include "mayaday.h"
 
 #include <QFile>
-#include <QSet>
 #include <QTest>
 
 using namespace tzk;
@@ -137,15 +136,8 @@ void TestMayaDay::returnsAndTheirCalendarFile()
     const QByteArray ics = kinReturnsCalendar(day, dates, QDateTime({2026, 12, 9}, {13, 5}, Qt::UTC));
     QVERIFY(ics.endsWith("END:VCALENDAR\r\n"));
     QCOMPARE(ics.count("\r\n"), ics.count('\n'));
-    QSet<QByteArray> uids;
-    for (const QByteArray &line : ics.split('\n')) {
+    for (const QByteArray &line : ics.split('\n')) // python3-icalendar reads the rest back in tst_cli
         QVERIFY2(line.size() <= 76, line.constData()); // 75 octets and the CR
-        if (line.startsWith("UID:"))
-            uids.insert(line);
-    }
-    QCOMPARE(uids.size(), 3);
-    QCOMPARE(ics.count("DTSTART;VALUE=DATE:20130907\r\n"), 1);
-    QCOMPARE(ics.count("DTSTAMP:20261209T130500Z\r\n"), 3);
     QVERIFY(QByteArray(ics).replace("\r\n ", "").contains("correlation 584283"));
 }
 
