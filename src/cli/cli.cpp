@@ -100,19 +100,18 @@ QString catalogueText(std::u16string_view text)
 
 QString signWithEnglish(int sign)
 {
-    const int row = (sign + 9) % 20 + 1; // the catalogue's row, as MayaDay::signRow
-    return QStringLiteral("%1 (%2)").arg(mayaSignName(sign), catalogueText(signRow(row).englishName));
+    return QStringLiteral("%1 (%2)").arg(mayaSignName(sign), catalogueText(signTexts(catalogueRow(sign)).englishName));
 }
 
 // The reading as the result window shows it.
 QString readingText(const MayaDay &day, const QString &name)
 {
-    const SignRow &sign = signRow(day.signRow);
+    const SignTexts &sign = signTexts(day.signRow);
     QString out;
     if (!name.isEmpty())
         out += name + QStringLiteral("\n\n");
     out += aligned({{windowCaption("Mayan Day Number / Galactic Tone"), QString::number(day.tone)}});
-    out += wrapped(catalogueText(toneRow(day.tone).toneDescription)) + QLatin1Char('\n');
+    out += wrapped(catalogueText(toneTexts(day.tone).toneDescription)) + QLatin1Char('\n');
     out += aligned({{windowCaption("Mayan Day Sign"), catalogueText(sign.mayanName)},
                     {windowCaption("Mayan Keywords"), catalogueText(sign.keywords)},
                     {windowCaption("Mayan Gemstone"), catalogueText(sign.gemstone)},
@@ -181,7 +180,7 @@ QJsonObject otherJson(const MayaDay &day)
 // person reads, so they come translated where a translation is installed.
 QJsonObject dayJson(CivilDate date, const MayaDay &day)
 {
-    const SignRow &row = signRow(day.signRow);
+    const SignTexts &row = signTexts(day.signRow);
     QJsonObject sign = signJson(day.sign);
     sign.insert(QStringLiteral("row"), day.signRow);
     sign.insert(QStringLiteral("reading_name"), catalogueText(row.mayanName));
@@ -201,7 +200,7 @@ QJsonObject dayJson(CivilDate date, const MayaDay &day)
         {QStringLiteral("tone"),
          QJsonObject{{QStringLiteral("number"), day.tone},
                      {QStringLiteral("name"), shownToneName(day.tone)},
-                     {QStringLiteral("description"), catalogueText(toneRow(day.tone).toneDescription)}}},
+                     {QStringLiteral("description"), catalogueText(toneTexts(day.tone).toneDescription)}}},
         {QStringLiteral("sign"), sign},
         {QStringLiteral("trecena"),
          QJsonObject{{QStringLiteral("kin"), day.trecenaKin},

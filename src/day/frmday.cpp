@@ -11,7 +11,6 @@
 #include <QEvent>
 #include <QRegularExpression>
 
-#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -32,12 +31,17 @@ constexpr std::array<const char *, kToneCount> kToneNames{
     QT_TRANSLATE_NOOP("tzk::FrmDay", "Spectral"), QT_TRANSLATE_NOOP("tzk::FrmDay", "Crystal"),
     QT_TRANSLATE_NOOP("tzk::FrmDay", "Cosmic")};
 
+// The same names as the keys after their number ("13-Cosmic"), in ASCII.
 static_assert([] {
     for (int tone = 1; tone <= kToneCount; ++tone) {
-        const std::u16string_view key = toneRow(tone).toneKey.substr(3);
+        const std::u16string_view key = toneTexts(tone).toneKey.substr(3);
         const std::string_view name = kToneNames[std::size_t(tone - 1)];
-        if (!std::equal(key.begin(), key.end(), name.begin(), name.end()))
+        if (key.size() != name.size())
             return false;
+        for (std::size_t i = 0; i < key.size(); ++i) {
+            if (key[i] != char16_t(name[i]))
+                return false;
+        }
     }
     return true;
 }());
@@ -50,7 +54,7 @@ static_assert(catalogueRow(11) == 1 && catalogueRow(10) == 20 && catalogueRow(1)
 
 QString englishSignName(int sign)
 {
-    return shownCatalogueText(staticString(signRow(catalogueRow(sign)).englishName));
+    return shownCatalogueText(staticString(signTexts(catalogueRow(sign)).englishName));
 }
 
 // A screen reader hears a value with its caption ("Kin: 160 of 260").
@@ -115,18 +119,14 @@ FrmDay::FrmDay(Platform &platform, const QStringList &arguments, QWidget *parent
     m_ui->setupUi(this);
     applyWindowLook(this);
     setWindowTitle(tr("%1 - Any Day").arg(programTitle()));
-    // A translation that needs more room than the design gets it.
-    setFixedSize(size().expandedTo(minimumSizeHint()));
 
     const DayArgument asked = parseDayArgument(arguments);
     m_ui->dateDay->setDate(asked.date.isValid() ? asked.date : m_platform.today());
     connect(m_ui->dateDay, &QDateEdit::dateChanged, this, &FrmDay::dateDay_Change);
     connect(m_ui->cmdToday, &QPushButton::clicked, this, &FrmDay::cmdToday_Click);
     connect(m_ui->cmdExportReturns, &QPushButton::clicked, this, &FrmDay::cmdExportReturns_Click);
+    m_complaint = asked.problem;
     dateDay_Change();
-    if (!asked.problem.isEmpty())
-        m_ui->lblStatus->setText(asked.problem); // until the date changes
-    m_ui->lblStatus->setAccessibleName(m_ui->lblStatus->text());
     m_ui->dateDay->setFocus();
 }
 
@@ -142,8 +142,10 @@ void FrmDay::dateDay_Change()
 
     m_ui->lblWeekday->setText(locale().dayName(date.dayOfWeek()));
     m_ui->lblWeekday->setAccessibleName(m_ui->lblWeekday->text());
+    //: The day sign: its Maya name, then its name in the reader's language.
     m_ui->lblSignName->setText(tr("%1 (%2)").arg(mayaSignName(m_day.sign), englishSignName(m_day.sign)));
     m_ui->lblToneName->setText(
+        //: The tone: its number, then its name.
         tr("%1 %2").arg(m_day.tone).arg(tr(kToneNames[std::size_t(m_day.tone - 1)])));
     m_ui->lblKin->setText(tr("%1 of 260").arg(m_day.kin));
     m_ui->lblTrecena->setText(tr("1 %1 (kin %2), day %3 of 13")
@@ -156,8 +158,8 @@ void FrmDay::dateDay_Change()
     m_ui->lblNightLord->setText(QStringLiteral("G%1").arg(m_day.lordOfTheNight));
     m_ui->lblYearBearer->setText(
         tr("%1 (%2)").arg(mayaSignName(m_day.yearBearer), englishSignName(m_day.yearBearer)));
-    m_ui->txtSignDesc->setPlainText(shownCatalogueText(staticString(signRow(m_day.signRow).signDescription)));
-    m_ui->txtToneDesc->setPlainText(shownCatalogueText(staticString(toneRow(m_day.tone).toneDescription)));
+    m_ui->txtSignDesc->setPlainText(shownCatalogueText(staticString(signTexts(m_day.signRow).signDescription)));
+    m_ui->txtToneDesc->setPlainText(shownCatalogueText(staticString(toneTexts(m_day.tone).toneDescription)));
     showPictures();
 
     const std::pair<QLabel *, QLabel *> facts[] = {
@@ -184,14 +186,23 @@ void FrmDay::dateDay_Change()
         const QDate when = toQDate(d);
         const qint64 days = today.daysTo(when);
         const QString away = days == 0 ? tr("today") : days == 1 ? tr("tomorrow") : tr("in %1 days").arg(days);
+        //: A return of the kin: the date (a QDate format), then how far away it is.
         m_ui->lstReturns->addItem(tr("%1, %2").arg(locale().toString(when, tr("ddd d MMM yyyy")), away));
     }
     m_ui->lstReturns->setAccessibleName(tr("Next returns of kin %1").arg(m_day.kin));
     m_ui->cmdExportReturns->setEnabled(!m_returns.isEmpty());
 
-    m_ui->lblStatus->setText(tr("Counted with the correlation %1; a day runs from midnight to midnight.")
-                                 .arg(kCorrelationGmt));
+    // What was wrong with the command line stays until the date changes.
+    m_ui->lblStatus->setText(m_complaint.isEmpty()
+                                 ? tr("Counted with the correlation %1; a day runs from midnight to midnight.")
+                                       .arg(kCorrelationGmt)
+                                 : m_complaint);
+    m_complaint.clear();
     m_ui->lblStatus->setAccessibleName(m_ui->lblStatus->text());
+    // A day or a translation whose texts need more room than the design
+    // gets it: the window grows, and never shrinks under the pointer.
+    layout()->activate(); // measures the texts set just now
+    setFixedSize(size().expandedTo(minimumSizeHint()));
 }
 
 void FrmDay::showPictures()

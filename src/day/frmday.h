@@ -61,6 +61,8 @@ private:
     PictureList m_tonePictures;
     MayaDay m_day;
     QList<CivilDate> m_returns;
+    // Why the date on the command line was not used; shown once.
+    QString m_complaint;
     // The screen's pixel density the pictures shown were made for.
     qreal m_picturesRatio = 1.0;
 };

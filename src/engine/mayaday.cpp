@@ -76,8 +76,6 @@ constexpr int kinOf(qint64 days) { return int(floorMod(days + kKinAtZero - 1, 26
 constexpr int signOf(int kin) { return (kin - 1) % 20 + 1; }
 constexpr int toneOf(int kin) { return (kin - 1) % 13 + 1; }
 
-// The catalogue's rows start at Monkey (Chuwen, traditional sign 11).
-constexpr int catalogueRow(int sign) { return (sign + 9) % 20 + 1; }
 static_assert(catalogueRow(11) == 1 && catalogueRow(1) == 11 && catalogueRow(20) == 10 && catalogueRow(10) == 20);
 
 constexpr std::string_view kSignNames[20] = {
@@ -99,7 +97,7 @@ constexpr std::array<std::string_view, 13> kToneNames{
     QT_TRANSLATE_NOOP("Tone", "Cosmic")};
 static_assert([] {
     for (int tone = 1; tone <= 13; ++tone) {
-        const std::u16string_view key = toneRow(tone).toneKey.substr(3);
+        const std::u16string_view key = toneTexts(tone).toneKey.substr(3);
         const std::string_view name = kToneNames[std::size_t(tone - 1)];
         if (!std::equal(key.begin(), key.end(), name.begin(), name.end()))
             return false;

@@ -50,6 +50,10 @@ struct MayaDay {
     bool operator==(const MayaDay &) const = default;
 };
 
+// The catalogue's row of a sign in the traditional order: the rows start at
+// Monkey (Chuwen, traditional sign 11).
+constexpr int catalogueRow(int sign) { return (sign + 9) % 20 + 1; }
+
 // The day in the count with the given correlation; nullopt for a date
 // julianDay() refuses.
 std::optional<MayaDay> mayaDay(CivilDate date, int correlation = kCorrelationGmt);
