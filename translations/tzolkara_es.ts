@@ -1267,6 +1267,12 @@ Ejemplos:
         <translation>tzolkara-cli: el argumento %1 no es UTF-8 válido
 </translation>
     </message>
+    <message>
+        <source>tzolkara-cli: the output could not be written
+</source>
+        <translation>tzolkara-cli: no se pudo escribir la salida
+</translation>
+    </message>
 </context>
 <context>
     <name>tzk::FrmAbout</name>
@@ -1355,10 +1361,12 @@ Ejemplos:
     </message>
     <message>
         <source>%1 (%2)</source>
+        <extracomment>The day sign: its Maya name, then its name in the reader&apos;s language.</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 %2</source>
+        <extracomment>The tone: its number, then its name.</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>
@@ -1399,6 +1407,7 @@ Ejemplos:
     </message>
     <message>
         <source>%1, %2</source>
+        <extracomment>A return of the kin: the date (a QDate format), then how far away it is.</extracomment>
         <translation>%1, %2</translation>
     </message>
     <message>
