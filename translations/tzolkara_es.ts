@@ -1586,6 +1586,14 @@ Save The Reading Without Them?</source>
     </message>
 </context>
 <context>
+    <name>tzk::PictureList</name>
+    <message>
+        <source>:</source>
+        <extracomment>The resource folder of the sign and tone pictures with their names in this language, such as &quot;:/es&quot;; &quot;:&quot; where there are none</extracomment>
+        <translation>:/es</translation>
+    </message>
+</context>
+<context>
     <name>tzk::QtPlatform</name>
     <message>
         <source>%1
