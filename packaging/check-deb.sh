@@ -63,6 +63,10 @@ expected=$(
         echo "./usr/share/icons/hicolor/${size}x${size}/apps/com.tessalyforum.Tzolkara.png"
     done
     echo ./usr/share/metainfo/com.tessalyforum.Tzolkara.metainfo.xml
+    for ts in translations/tzolkara_*.ts; do
+        name=$(basename "$ts" .ts)
+        echo "./usr/share/tzolkara/translations/$name.qm"
+    done
 )
 [ "$files" = "$(sort <<<"$expected")" ] || fail "unexpected file list:
 $files"

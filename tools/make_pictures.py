@@ -17,6 +17,10 @@ font hinting keeps small letters sharp.
 Each sign and tone picture is written twice: at its own size and, with
 "@2x" in its name, drawn afresh from the same shapes at twice that size for
 screens of high pixel density.
+
+The names drawn on the pictures are translated: assets/<language>/ holds
+the same files with the names in that language (LANGUAGES below), which
+the program shows where its translation for that language is installed.
 """
 
 import math
@@ -89,6 +93,16 @@ TONES = [
     ("Crystal", 101, 68),
     ("Cosmic", 114, 69),
 ]
+
+# The names on the pictures in each translation, in the order of SIGNS and
+# TONES; the files keep the English names, which the program looks up.
+LANGUAGES = {
+    "es": (["Mono", "Camino", "Caña", "Jaguar", "Águila", "Sabiduría", "Tierra", "Pedernal",
+            "Tormenta", "Sol", "Cocodrilo", "Viento", "Noche", "Semilla", "Serpiente",
+            "Transformador", "Venado", "Estrella", "Ofrenda", "Perro"],
+           ["Magnético", "Lunar", "Eléctrico", "Autoexistente", "Entonado", "Rítmico",
+            "Resonante", "Galáctico", "Solar", "Planetario", "Espectral", "Cristal", "Cósmico"]),
+}
 
 ICON_SIZES = [16, 24, 32, 48, 64, 128]
 ICO_SIZES = [16, 32, 48, 256]
@@ -774,7 +788,7 @@ def fit_font(draw, text, max_width, size, scale=1):
     return font(BOLD_NARROW, (size - 3) * scale)
 
 
-def sign_image(name, accent, scale=1):
+def sign_image(name, accent, scale=1, label=None):
     u = SS * scale
     big = cartouche(accent, u)
     layer = Image.new("RGBA", big.size, (0, 0, 0, 0))
@@ -785,8 +799,9 @@ def sign_image(name, accent, scale=1):
     big.paste(layer, (0, 0), layer)
     img = big.resize((SIGN_PX * scale, SIGN_PX * scale), LANCZOS)
     d = ImageDraw.Draw(img)
-    f = fit_font(d, name, 106, 14, scale)
-    d.text((SIGN_PX / 2 * scale, ((STRIP_TOP + 137) / 2 + 0.5) * scale), name, font=f, fill=INK,
+    label = label or name
+    f = fit_font(d, label, 106, 14, scale)
+    d.text((SIGN_PX / 2 * scale, ((STRIP_TOP + 137) / 2 + 0.5) * scale), label, font=f, fill=INK,
            anchor="mm")
     return img
 
@@ -906,18 +921,24 @@ def save_jpeg(img, path):
                             subsampling=0)
 
 
-def main():
-    sign_dir, tone_dir = os.path.join(ASSETS, "signs"), os.path.join(ASSETS, "tones")
+def save_pictures(folder, sign_labels, tone_labels):
+    sign_dir, tone_dir = os.path.join(folder, "signs"), os.path.join(folder, "tones")
     os.makedirs(sign_dir, exist_ok=True)
     os.makedirs(tone_dir, exist_ok=True)
     for scale, suffix in SCALES:
-        for i, (name, accent) in enumerate(SIGNS, 1):
-            save_jpeg(sign_image(name, accent, scale),
+        for i, ((name, accent), label) in enumerate(zip(SIGNS, sign_labels), 1):
+            save_jpeg(sign_image(name, accent, scale, label),
                       os.path.join(sign_dir, "%02d-%s%s.jpg" % (i, name, suffix)))
-        for i, (name, w, h) in enumerate(TONES, 1):
+        for i, ((name, w, h), label) in enumerate(zip(TONES, tone_labels), 1):
             # Tone pictures are stored by number; the window finds them by position.
-            save_jpeg(tone_image(i, name, w, h, scale),
+            save_jpeg(tone_image(i, label, w, h, scale),
                       os.path.join(tone_dir, "%02d%s.jpg" % (i, suffix)))
+
+
+def main():
+    save_pictures(ASSETS, [name for name, _ in SIGNS], [name for name, _, _ in TONES])
+    for language, (sign_labels, tone_labels) in LANGUAGES.items():
+        save_pictures(os.path.join(ASSETS, language), sign_labels, tone_labels)
     save_icons()
 
 

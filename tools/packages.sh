@@ -14,8 +14,10 @@ tzk_ensure_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# What building the program needs.
-TZK_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
+# What building the program needs (lrelease, in qt6-l10n-tools, compiles
+# the translations; qt6-translations-l10n holds Qt's own, for the buttons
+# and file dialogs Qt draws).
+TZK_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core qt6-l10n-tools qt6-translations-l10n)
 # What the test suite needs on top (pdftotext checks the PDF report; the
 # packaging tests validate the menu entry and AppStream file and build the
 # .deb, whose Depends line dpkg-shlibdeps works out; tst_printqueue prints

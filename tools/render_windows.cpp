@@ -1,19 +1,23 @@
 // Renders every window of the program offscreen to PNG files, for the
-// README and the package's screenshots.
+// README and the package's screenshots, and names every text that does not
+// fit its box (the exit status is then 1).
 //
 //   QT_QPA_PLATFORM=offscreen build/default/tools/tzk_render_windows [--scale F] OUTDIR
 //
 // --scale 1.5 renders as on a screen at 150% (the same as QT_SCALE_FACTOR=1.5);
-// the PNGs then hold F times as many pixels each way.
+// the PNGs then hold F times as many pixels each way. The windows speak the
+// language the program would (LANGUAGE=es for Spanish).
 #include "frmabout.h"
 #include "frmday.h"
 #include "frmexitscreen.h"
 #include "frmmain.h"
 #include "frmmayanresult.h"
 #include "frmsave.h"
+#include "frmstartup.h"
 #include "mayan.h"
 #include "navigator.h"
 #include "qtplatform.h"
+#include "textfit.h"
 
 #include <QApplication>
 #include <QDir>
@@ -43,7 +47,10 @@ bool save(QWidget *window, const QString &path)
     QCoreApplication::processEvents();
     const bool ok = window->grab().save(path);
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
-    return ok;
+    const QStringList cut = tzk::cutOffTexts(window);
+    for (const QString &line : cut)
+        std::printf("  cut off: %s\n", qPrintable(line));
+    return ok && cut.isEmpty();
 }
 
 } // namespace
@@ -65,6 +72,7 @@ int main(int argc, char *argv[])
         }
     }
     QApplication app(argc, argv);
+    tzk::prepareApplication(); // the program's fonts and translation
     QDir().mkpath(out);
 
     tzk::QtPlatform platform;

@@ -18,9 +18,17 @@ namespace tzk {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("tzk::Cli", text); }
+// The context lupdate gives a free tr() in this namespace, so that the
+// translation finds these texts.
+QString tr(const char *text) { return QCoreApplication::translate("tzk", text); }
 // The result window's own captions, so that its translation serves both.
 QString windowCaption(const char *text) { return QCoreApplication::translate("frmMayanResult", text); }
+
+// Two texts of Qt's command-line parser that Qt's own translations lack
+// (its help option's), marked here so that ours carries them.
+[[maybe_unused]] constexpr const char *kParserTexts[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options.")};
 
 // Enough for eleven years of 260-day returns; more is surely a typing slip.
 constexpr int kMaxReturns = 1000;
@@ -123,7 +131,7 @@ QString factsText(CivilDate date, const MayaDay &day)
     out = QLatin1Char('\n') + wrapped(out);
     return out + aligned({
         {tr("Kin"), tr("%1 of 260").arg(day.kin)},
-        {tr("Tone"), QStringLiteral("%1 (%2)").arg(day.tone).arg(toneName(day.tone))},
+        {tr("Tone"), QStringLiteral("%1 (%2)").arg(day.tone).arg(shownToneName(day.tone))},
         {tr("Day sign"), QStringLiteral("%1 %2").arg(day.sign).arg(signWithEnglish(day.sign))},
         {tr("Trecena"), tr("opens on kin %1, 1 %2").arg(day.trecenaKin).arg(mayaSignName(day.trecenaSign))},
         {tr("Haab'"), QStringLiteral("%1 %2").arg(day.haabDay).arg(haabMonthName(day.haabMonth))},
@@ -191,7 +199,7 @@ QJsonObject dayJson(CivilDate date, const MayaDay &day)
         {QStringLiteral("kin"), day.kin},
         {QStringLiteral("tone"),
          QJsonObject{{QStringLiteral("number"), day.tone},
-                     {QStringLiteral("name"), toneName(day.tone)},
+                     {QStringLiteral("name"), shownToneName(day.tone)},
                      {QStringLiteral("description"), catalogueText(toneTexts(day.tone).toneDescription)}}},
         {QStringLiteral("sign"), sign},
         {QStringLiteral("trecena"),

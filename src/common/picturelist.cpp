@@ -3,9 +3,24 @@
 #include "catalogue.h"
 #include "mayan.h"
 
+#include <QCoreApplication>
 #include <QImage>
 
 namespace tzk {
+
+namespace {
+
+// The resource folder of the pictures: ":" for the English ones; a
+// translation whose names are drawn on pictures of their own names its
+// folder (":/es"), so that the pictures always speak the language of the
+// texts.
+QString pictureRoot()
+{
+    //: The resource folder of the sign and tone pictures with their names in this language, such as ":/es"; ":" where there are none
+    return QCoreApplication::translate("tzk::PictureList", ":");
+}
+
+} // namespace
 
 PictureList::PictureList(QStringList keys, QStringList paths)
     : m_keys(std::move(keys))
@@ -19,7 +34,7 @@ PictureList PictureList::daySigns()
     const QStringList keys = signPictureKeys();
     QStringList paths;
     for (int i = 0; i < keys.size(); ++i)
-        paths << QStringLiteral(":/signs/%1-%2.jpg").arg(i + 1, 2, 10, QLatin1Char('0')).arg(keys[i]);
+        paths << pictureRoot() + QStringLiteral("/signs/%1-%2.jpg").arg(i + 1, 2, 10, QLatin1Char('0')).arg(keys[i]);
     return PictureList(keys, paths);
 }
 
@@ -29,7 +44,7 @@ PictureList PictureList::galacticTones()
     QStringList paths;
     for (const ToneTexts &row : kToneRows) {
         keys << staticString(row.toneKey);
-        paths << QStringLiteral(":/tones/%1.jpg").arg(keys.size(), 2, 10, QLatin1Char('0'));
+        paths << pictureRoot() + QStringLiteral("/tones/%1.jpg").arg(keys.size(), 2, 10, QLatin1Char('0'));
     }
     return PictureList(keys, paths);
 }

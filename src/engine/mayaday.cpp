@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+#include <array>
 #include <string_view>
 
 namespace tzk {
@@ -83,6 +85,26 @@ constexpr std::string_view kHaabNames[19] = {
     "Pop", "Wo'", "Sip", "Sotz'", "Sek", "Xul", "Yaxk'in", "Mol", "Ch'en", "Yax",
     "Sak'", "Keh", "Mak", "K'ank'in", "Muwan", "Pax", "K'ayab", "Kumk'u", "Wayeb'"};
 
+// The tones' English names, marked for translation (shownToneName); the
+// catalogue's keys carry the same names for finding pictures.
+constexpr std::array<std::string_view, 13> kToneNames{
+    QT_TRANSLATE_NOOP("Tone", "Magnetic"), QT_TRANSLATE_NOOP("Tone", "Lunar"),
+    QT_TRANSLATE_NOOP("Tone", "Electric"), QT_TRANSLATE_NOOP("Tone", "Self-Existing"),
+    QT_TRANSLATE_NOOP("Tone", "Overtone"), QT_TRANSLATE_NOOP("Tone", "Rhythmic"),
+    QT_TRANSLATE_NOOP("Tone", "Resonant"), QT_TRANSLATE_NOOP("Tone", "Galactic"),
+    QT_TRANSLATE_NOOP("Tone", "Solar"), QT_TRANSLATE_NOOP("Tone", "Planetary"),
+    QT_TRANSLATE_NOOP("Tone", "Spectral"), QT_TRANSLATE_NOOP("Tone", "Crystal"),
+    QT_TRANSLATE_NOOP("Tone", "Cosmic")};
+static_assert([] {
+    for (int tone = 1; tone <= 13; ++tone) {
+        const std::u16string_view key = toneTexts(tone).toneKey.substr(3);
+        const std::string_view name = kToneNames[std::size_t(tone - 1)];
+        if (!std::equal(key.begin(), key.end(), name.begin(), name.end()))
+            return false;
+    }
+    return true;
+}());
+
 // The Dreamspell count skips 29 February: a day number over 365-day years.
 constexpr qint64 dreamspellDay(CivilDate c)
 {
@@ -154,8 +176,12 @@ QString toneName(int tone)
 {
     if (tone < 1 || tone > 13)
         return {};
-    const std::u16string_view key = toneTexts(tone).toneKey; // "01-Magnetic"
-    return QStringView(key.substr(key.find(u'-') + 1)).toString();
+    return fromUtf8(kToneNames[std::size_t(tone - 1)]);
+}
+
+QString shownToneName(int tone)
+{
+    return tone < 1 || tone > 13 ? QString() : QCoreApplication::translate("Tone", kToneNames[std::size_t(tone - 1)].data());
 }
 
 QString calendarRound(const MayaDay &day)

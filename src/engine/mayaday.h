@@ -62,6 +62,7 @@ std::optional<MayaDay> mayaDay(CivilDate date, int correlation = kCorrelationGmt
 QString mayaSignName(int sign);       // "Imix" .. "Ajaw"
 QString haabMonthName(int month);     // "Pop" .. "Wayeb'"
 QString toneName(int tone);           // "Magnetic" .. "Cosmic", the catalogue's tone keys without their number
+QString shownToneName(int tone);      // the same as a person reads it: translated where a translation is installed
 QString calendarRound(const MayaDay &day); // "13 Ak'b'al 16 K'ayab"
 QString longCountText(const MayaDay &day); // "12.18.1.12.3"
 

@@ -6,8 +6,9 @@ namespace tzk {
 
 // Installs "tzolkara_<language>.qm" for the user's language from the
 // translations folder beside the program (share/tzolkara/translations on
-// Unix), if there is one. Call after the application object exists.
-// Returns whether a translation was installed.
+// Unix), if there is one, and with it Qt's own "qtbase_<language>.qm".
+// Call after the application object exists. Returns whether a translation
+// of ours was installed.
 bool installTranslation();
 
 } // namespace tzk

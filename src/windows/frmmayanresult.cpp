@@ -3,6 +3,7 @@
 
 #include "frmsave.h"
 #include "mayan.h"
+#include "mayaday.h"
 #include "navigator.h"
 
 
@@ -105,11 +106,10 @@ void FrmMayanResult::Form_Load()
     // The pictures are in the keyboard order, so they need words too; they
     // name what is shown, which is the old picture when nothing matched or
     // the match did not decode.
-    const QString toneKey = m_tonePictures.key(m_tonePicture); // "13-Cosmic"
     m_ui->picGalacticTone->setAccessibleName(tr("Day number: %1").arg(m_tonePicture));
     m_ui->picGalacticTone->setAccessibleDescription(
         tr("Picture of the %1 tone, %2 in bar-and-dot numerals")
-            .arg(toneKey.section(QLatin1Char('-'), 1), QString::number(m_tonePicture)));
+            .arg(shownToneName(m_tonePicture), QString::number(m_tonePicture)));
     const QString sign = shownCatalogueText(m_signPictures.key(m_signPicture));
     m_ui->picDaySign->setAccessibleName(tr("Day sign: %1").arg(sign));
     m_ui->picDaySign->setAccessibleDescription(tr("Picture of the day sign %1").arg(sign));

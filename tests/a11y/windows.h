@@ -32,8 +32,11 @@ struct OpenWindow {
     FakeNavigator navigator;
     QPointer<QWidget> window;
 
-    explicit OpenWindow(const QString &which)
+    // `random` is the platform's first random number (the exit screen's
+    // choice of text).
+    explicit OpenWindow(const QString &which, double random = 0.0)
     {
+        platform.randoms.enqueue(random);
         if (which == QLatin1String("main"))
             window = new FrmMain(platform, navigator);
         else if (which == QLatin1String("result"))
