@@ -1288,58 +1288,6 @@ Ejemplos:
 <context>
     <name>tzk::FrmDay</name>
     <message>
-        <source>Magnetic</source>
-        <translation>Magnético</translation>
-    </message>
-    <message>
-        <source>Lunar</source>
-        <translation>Lunar</translation>
-    </message>
-    <message>
-        <source>Electric</source>
-        <translation>Eléctrico</translation>
-    </message>
-    <message>
-        <source>Self-Existing</source>
-        <translation>Autoexistente</translation>
-    </message>
-    <message>
-        <source>Overtone</source>
-        <translation>Entonado</translation>
-    </message>
-    <message>
-        <source>Rhythmic</source>
-        <translation>Rítmico</translation>
-    </message>
-    <message>
-        <source>Resonant</source>
-        <translation>Resonante</translation>
-    </message>
-    <message>
-        <source>Galactic</source>
-        <translation>Galáctico</translation>
-    </message>
-    <message>
-        <source>Solar</source>
-        <translation>Solar</translation>
-    </message>
-    <message>
-        <source>Planetary</source>
-        <translation>Planetario</translation>
-    </message>
-    <message>
-        <source>Spectral</source>
-        <translation>Espectral</translation>
-    </message>
-    <message>
-        <source>Crystal</source>
-        <translation>Cristal</translation>
-    </message>
-    <message>
-        <source>Cosmic</source>
-        <translation>Cósmico</translation>
-    </message>
-    <message>
         <source>Give one date, not several (%1 …). Showing today.</source>
         <translation>Indica una sola fecha, no varias (%1 …). Se muestra hoy.</translation>
     </message>

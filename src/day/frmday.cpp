@@ -31,38 +31,6 @@ namespace {
 
 constexpr char kContext[] = "tzk::FrmDay";
 
-// The tones' names as a person reads them; the catalogue's keys carry the
-// same names for finding pictures, and are never translated.
-constexpr std::array<const char *, kToneCount> kToneNames{
-    QT_TRANSLATE_NOOP("tzk::FrmDay", "Magnetic"), QT_TRANSLATE_NOOP("tzk::FrmDay", "Lunar"),
-    QT_TRANSLATE_NOOP("tzk::FrmDay", "Electric"), QT_TRANSLATE_NOOP("tzk::FrmDay", "Self-Existing"),
-    QT_TRANSLATE_NOOP("tzk::FrmDay", "Overtone"), QT_TRANSLATE_NOOP("tzk::FrmDay", "Rhythmic"),
-    QT_TRANSLATE_NOOP("tzk::FrmDay", "Resonant"), QT_TRANSLATE_NOOP("tzk::FrmDay", "Galactic"),
-    QT_TRANSLATE_NOOP("tzk::FrmDay", "Solar"), QT_TRANSLATE_NOOP("tzk::FrmDay", "Planetary"),
-    QT_TRANSLATE_NOOP("tzk::FrmDay", "Spectral"), QT_TRANSLATE_NOOP("tzk::FrmDay", "Crystal"),
-    QT_TRANSLATE_NOOP("tzk::FrmDay", "Cosmic")};
-
-// The same names as the keys after their number ("13-Cosmic"), in ASCII.
-static_assert([] {
-    for (int tone = 1; tone <= kToneCount; ++tone) {
-        const std::u16string_view key = toneTexts(tone).toneKey.substr(3);
-        const std::string_view name = kToneNames[std::size_t(tone - 1)];
-        if (key.size() != name.size())
-            return false;
-        for (std::size_t i = 0; i < key.size(); ++i) {
-            if (key[i] != char16_t(name[i]))
-                return false;
-        }
-    }
-    return true;
-}());
-
-// The catalogue's row of a sign in the traditional order: its rows begin
-// with the Monkey, the eleventh sign. The engine gives the row of the day's
-// own sign only; the year bearer needs it for any sign.
-constexpr int catalogueRow(int sign) { return (sign + 9) % 20 + 1; }
-static_assert(catalogueRow(11) == 1 && catalogueRow(10) == 20 && catalogueRow(1) == 11);
-
 QString englishSignName(int sign)
 {
     return shownCatalogueText(staticString(signTexts(catalogueRow(sign)).englishName));
@@ -157,7 +125,7 @@ void FrmDay::dateDay_Change()
     m_ui->lblSignName->setText(tr("%1 (%2)").arg(mayaSignName(m_day.sign), englishSignName(m_day.sign)));
     m_ui->lblToneName->setText(
         //: The tone: its number, then its name.
-        tr("%1 %2").arg(m_day.tone).arg(tr(kToneNames[std::size_t(m_day.tone - 1)])));
+        tr("%1 %2").arg(m_day.tone).arg(shownToneName(m_day.tone)));
     m_ui->lblKin->setText(tr("%1 of 260").arg(m_day.kin));
     m_ui->lblTrecena->setText(tr("1 %1 (kin %2), day %3 of 13")
                                   .arg(mayaSignName(m_day.trecenaSign))
